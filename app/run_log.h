@@ -1,0 +1,52 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace tw {
+
+// A moment of local time, as the run log prints it.
+struct LocalTime {
+    int year = 2000;
+    int month = 1;   // 1..12
+    int day = 1;     // 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+using Clock = std::function<LocalTime()>;
+LocalTime system_local_time();
+
+// The run log: LogDir + "memo_log.txt". Every line is
+// "dd-mm-yy hh:mm:ss text" + CR LF, in Windows-1252 (callers pass
+// Windows-1252 text). The file is opened for appending and closed again for
+// every line; it is never read, truncated or rotated.
+class RunLog {
+public:
+    explicit RunLog(std::string filePath, Clock clock = system_local_time);
+
+    // Appends one line. Never fails towards the caller: a line that cannot
+    // be written is dropped and the reason goes to standard error, never back
+    // into the run log.
+    void write_log(const std::string& text) const noexcept;
+
+    const std::string& path() const { return path_; }
+
+    // "dd-mm-yy hh:mm:ss " + text + CR LF.
+    static std::string format_line(const LocalTime& t, const std::string& text);
+
+    // How long append_line keeps retrying while the file is locked or denied.
+    static constexpr int kRetryCount = 20;
+    static constexpr int kRetryPauseMs = 50;
+
+private:
+    // Opens the file for appending, writes the line and closes the file.
+    // Retries a bounded number of times while the open is refused for access
+    // or sharing; returns false when the line was dropped.
+    bool append_line(const std::string& fileName, const std::string& line) const noexcept;
+
+    std::string path_;
+    Clock clock_;
+};
+
+}  // namespace tw

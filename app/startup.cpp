@@ -1,0 +1,75 @@
+#include "app/startup.h"
+
+#include <cstdio>
+
+#include "app/guard.h"
+#include "app/version.h"
+
+#ifndef _WIN32
+#include <sys/utsname.h>
+#endif
+
+namespace tw {
+
+std::string VersionText()
+{
+    return "V. " + std::to_string(TILLWRIGHT_VERSION_MAJOR) + "." + std::to_string(TILLWRIGHT_VERSION_MINOR) + "." +
+           std::to_string(TILLWRIGHT_VERSION_PATCH);
+}
+
+PlatformVersion platform_version()
+{
+    PlatformVersion v;
+#ifdef _WIN32
+    // Windows: the version from the system, as the register's maker printed it.
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma warning(suppress : 4996)
+    if (GetVersionExA(&info)) {
+        v.major = int(info.dwMajorVersion);
+        v.minor = int(info.dwMinorVersion);
+        v.build = int(info.dwBuildNumber);
+    }
+#else
+    struct utsname u{};
+    if (uname(&u) == 0)
+        std::sscanf(u.release, "%d.%d.%d", &v.major, &v.minor, &v.build);
+#endif
+    return v;
+}
+
+std::string format_platform_version(const PlatformVersion& v, char decimalSeparator)
+{
+    // major + minor / 100, printed without trailing zeros: 5.01, 6.1, 6.
+    std::string text = std::to_string(v.major);
+    int minor = v.minor % 100;
+    if (minor != 0) {
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%02d", minor);
+        std::string frac(digits);
+        while (!frac.empty() && frac.back() == '0')
+            frac.pop_back();
+        text += decimalSeparator + frac;
+    }
+    return text;
+}
+
+void run_startup(Session& s)
+{
+    // Step 2: the working directories.
+    guarded(s.log, "Startup directories: ", [&] { create_missing_directories(s.dirs); });
+    // Step 4: the character tables are built with the session.
+    // Step 7: the shared message texts.
+    guarded(s.log, "Startup messages: ", [&] { s.messages = choose_shared_messages(nullptr); });
+}
+
+void log_start_line(const Session& s, char decimalSeparator)
+{
+    const PlatformVersion v = platform_version();
+    s.log.write_log("Start Programm " + VersionText() + " So: " + format_platform_version(v, decimalSeparator) +
+                    "." + std::to_string(v.build));
+}
+
+void log_end_line(const Session& s) { s.log.write_log("End Programm"); }
+
+}  // namespace tw

@@ -1,0 +1,46 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/effects.h"
+
+namespace tw::test {
+
+// Records what the user would have seen and heard, and answers questions from
+// a queue (Yes when the queue is empty).
+class RecordingEffects : public Effects {
+public:
+    struct Box {
+        std::string text;
+        MsgButtons buttons;
+        MsgIcon icon;
+        std::string title;
+    };
+
+    void beep() override
+    {
+        ++beeps;
+        if (onBeep)
+            onBeep(beeps);
+    }
+
+    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                          const std::string& title) override
+    {
+        boxes.push_back({text, buttons, icon, title});
+        if (answers.empty())
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    int beeps = 0;
+    std::vector<Box> boxes;
+    std::deque<MsgAnswer> answers;
+    std::function<void(int beepCount)> onBeep;
+};
+
+}  // namespace tw::test
