@@ -9,6 +9,7 @@
 #include "image/codecs.h"
 #include "image/file_access.h"
 #include "image/programming_image.h"
+#include "transfer/bridge_binding.h"
 
 namespace tw {
 
@@ -44,6 +45,9 @@ struct Session {
 
     ProgrammingImage image;  // the open programming's PRG_MODE.BIN
     int DecimalPosition = 0;
+
+    // tillbridge, bound from AppDir on the first transfer.
+    BridgeBinding bridge{dirs.AppDir};
 };
 
 }  // namespace tw
