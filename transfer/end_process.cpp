@@ -57,19 +57,22 @@ std::vector<ProcessEntry> running_processes()
     if (snapshot == INVALID_HANDLE_VALUE)
         throw std::system_error(int(GetLastError()), std::system_category(), "process snapshot");
     std::vector<ProcessEntry> entries;
-    PROCESSENTRY32 entry{};
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     const DWORD self = GetCurrentProcessId();
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
         if (entry.th32ProcessID == self)
             continue;
-        entries.push_back({long(entry.th32ProcessID), entry.szExeFile, entry.th32ParentProcessID == self});
+        // The name up to its first zero, in the system's 8-bit code page.
+        char name[MAX_PATH * 2] = {};
+        WideCharToMultiByte(CP_ACP, 0, entry.szExeFile, -1, name, int(sizeof name) - 1, nullptr, nullptr);
+        entries.push_back({long(entry.th32ProcessID), name, entry.th32ParentProcessID == self});
     }
     CloseHandle(snapshot);
     return entries;
 }
 
-bool terminate(const ProcessEntry& entry)
+bool end_one(const ProcessEntry& entry)
 {
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, DWORD(entry.pid));
     if (process == nullptr)
@@ -144,7 +147,7 @@ std::vector<ProcessEntry> running_processes()
 
 // Kills the process; a child of ours is reaped as well, waiting a bounded
 // time (a process stuck in the kernel is left to a later reap).
-bool terminate(const ProcessEntry& entry)
+bool end_one(const ProcessEntry& entry)
 {
     if (::kill(pid_t(entry.pid), SIGKILL) != 0)
         return false;
@@ -175,7 +178,7 @@ bool end_process(Session& session, const std::string& name)
                 if (entry.ourChild != children || entry.name.empty())
                     continue;
                 if (ends_with(lower(entry.name), wanted))
-                    return terminate(entry);
+                    return end_one(entry);
             }
         }
         return false;

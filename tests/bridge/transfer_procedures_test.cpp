@@ -47,8 +47,7 @@ TEST_F(TransferProceduresTest, AToolOrLibraryThatIsMissingGivesOneNotStartedLine
     EXPECT_EQ(t.log(), std::vector<std::string>{"Send_PrgPluToEcr error using tillxfer"});
 
     install_tool("exit 0");
-    fs::remove(fs::path(app()) / "libtillbridge.so");
-    TestSession other;  // a session that never bound the library
+    TestSession other;  // its AppDir has the tool but no library
     fs::copy_file(tool(), fs::path(other.dirs.AppDir) / "tillxfer");
     EXPECT_FALSE(Receive_GraphicEcr(other.session));
     EXPECT_EQ(other.log(), std::vector<std::string>{"Receive_GraphicEcr error using tillxfer"});
