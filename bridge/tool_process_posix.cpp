@@ -33,7 +33,18 @@ struct PendingTool {
     pid_t pid;
     std::string resultFile;
 };
-std::vector<PendingTool> g_pending;
+
+// When the library goes away nobody reads the pending tools' codes any more:
+// their result files are removed then rather than left in the temporary
+// directory.
+struct PendingTools : std::vector<PendingTool> {
+    ~PendingTools()
+    {
+        for (const PendingTool& tool : *this)
+            ::unlink(tool.resultFile.c_str());
+    }
+};
+PendingTools g_pending;
 
 // The first token is the program, the others its arguments; a run of spaces
 // separates like one space, so no argument is empty. Nothing is unquoted.
