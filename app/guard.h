@@ -1,6 +1,7 @@
 #pragma once
 #include <exception>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "app/run_log.h"
@@ -24,9 +25,12 @@ R guarded(const RunLog& log, const std::string& prefix, F&& body, R fallback) no
 }
 
 // The same for a body without a result; returns false when it failed.
+// A body with a result must name its fallback (the overload above).
 template <class F>
 bool guarded(const RunLog& log, const std::string& prefix, F&& body) noexcept
 {
+    static_assert(std::is_void_v<std::invoke_result_t<F>>,
+                  "a body that returns a value needs the guarded() overload with a fallback");
     return guarded(log, prefix, [&] { std::forward<F>(body)(); return true; }, false);
 }
 
