@@ -7,8 +7,12 @@
 #include "app/shared_messages.h"
 #include "image/char_tables.h"
 #include "image/codecs.h"
+#include "image/default_files.h"
 #include "image/file_access.h"
+#include "image/plu_file.h"
 #include "image/programming_image.h"
+#include "languages/caption_texts.h"
+#include "languages/language.h"
 #include "transfer/bridge_binding.h"
 
 namespace tw {
@@ -45,6 +49,17 @@ struct Session {
 
     ProgrammingImage image;  // the open programming's PRG_MODE.BIN
     int DecimalPosition = 0;
+    PluTable plu;            // the open programming's PRG_PLU.BIN, with PluCount
+    KeyDefaultBuffer KeyDefault{};  // KEY_DEFAULT.BIN, read by Write_Key_Default
+
+    // The current language: its code, caption texts and files (dirs.HelpDir
+    // is its help directory). The hooks reach the screens on a change.
+    std::uint8_t LanguageCode = 0;
+    CaptionTexts captions;
+    std::string CaptionFileName;
+    std::string HelpFileName;
+    std::string FlagFileName;
+    LanguageHooks* languageHooks = nullptr;
 
     // tillbridge, bound from AppDir on the first transfer.
     BridgeBinding bridge{dirs.AppDir};

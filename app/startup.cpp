@@ -59,8 +59,13 @@ void run_startup(Session& s)
     // Step 2: the working directories.
     guarded(s.log, "Startup directories: ", [&] { create_missing_directories(s.dirs); });
     // Step 4: the character tables are built with the session.
-    // Step 7: the shared message texts.
-    guarded(s.log, "Startup messages: ", [&] { s.messages = choose_shared_messages(nullptr); });
+    // Step 5: the language code. Step 6: its captions, help and flag.
+    guarded(s.log, "Startup language: ", [&] { Read_Language(s); });
+    guarded(s.log, "Startup language: ", [&] { selezione_lingua(s, s.LanguageCode); });
+    // Step 7: the shared message texts, from the captions just loaded.
+    guarded(s.log, "Startup messages: ", [&] {
+        s.messages = choose_shared_messages([&](const std::string& key) { return s.captions.text(key); });
+    });
 }
 
 void log_start_line(const Session& s, char decimalSeparator)

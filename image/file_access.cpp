@@ -126,11 +126,12 @@ bool replace_file_atomically(const std::string& path, const Bytes& content, Writ
     return true;
 }
 
-bool ThreeAttemptFile::read(const std::string& path, Bytes& out, const std::string& failureLine) const
+bool ThreeAttemptFile::read(const std::string& path, Bytes& out, const std::string& failureLine,
+                            std::size_t minimumSize) const
 {
     for (int attempt = 1; attempt <= 3; ++attempt) {
         bool missing = false;
-        if (read_whole_file(path, out, missing))
+        if (read_whole_file(path, out, missing) && out.size() >= minimumSize)
             return true;
         effects_.beep();
     }

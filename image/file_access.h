@@ -25,9 +25,12 @@ public:
     ThreeAttemptFile(Effects& effects, const RunLog& log) : effects_(effects), log_(log) {}
 
     // Reads the whole file into `out`. A missing file reads as empty and is
-    // not an error (nothing is created). Returns false after three failed
-    // attempts, when `out` holds what the last attempt read.
-    bool read(const std::string& path, Bytes& out, const std::string& failureLine) const;
+    // not an error (nothing is created), unless `minimumSize` is given: then
+    // a file shorter than that, a missing one included, fails the attempt.
+    // Returns false after three failed attempts, when `out` holds what the
+    // last attempt read.
+    bool read(const std::string& path, Bytes& out, const std::string& failureLine,
+              std::size_t minimumSize = 0) const;
 
     // Writes crash-safely: the content goes to a temporary file in the same
     // directory, is flushed and replaces the old file by one rename, so a
