@@ -53,6 +53,27 @@ TEST(TillXferSettings, AbsentSettingsKeepTheirDefaults)
     EXPECT_EQ(s.files.at(1).name, "PRG_PLU.BIN");
 }
 
+// The settings the bundle ships: the three files, a register reached at
+// the link's own pace, no fault.
+TEST(TillXferSettings, BundleSettingsAreComplete)
+{
+    const std::string text = test::read_text(std::string(TW_BUNDLE_DIR) + "/TillXfer.ini");
+    const Settings s = parse_settings(text);
+    EXPECT_EQ(s.filesError, "");
+    EXPECT_EQ(s.registerError, "");
+    ASSERT_EQ(s.files.size(), 3u);
+    EXPECT_EQ(s.files.at(0).name, "PRG_MODE.BIN");
+    EXPECT_EQ(s.files.at(1).name, "PRG_PLU.BIN");
+    EXPECT_EQ(s.files.at(2).name, "GRAPHIC.BIN");
+    for (const auto& [number, entry] : s.files)
+        EXPECT_FALSE(entry.report) << number;
+    EXPECT_EQ(s.reg.model, 4410);
+    EXPECT_EQ(s.reg.folder, "Register");
+    EXPECT_TRUE(s.reg.powerOn);
+    EXPECT_TRUE(s.reg.lineSpeed);
+    EXPECT_EQ(s.reg.fault, Fault::None);
+}
+
 // Each problem lands in the slot of its section, with its line number.
 struct ProblemCase {
     const char* what;

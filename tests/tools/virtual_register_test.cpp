@@ -234,6 +234,28 @@ TEST(VirtualRegister, MemoryItHoldsIsNotReplacedByTheDefaults)
     before.expect_kept(rig);
 }
 
+// The default files the build ships are ones their model's register takes.
+TEST(VirtualRegister, FirstUseWithTheShippedDefaults)
+{
+    for (const std::string model : {"4410", "4430"}) {
+        SCOPED_TRACE(model);
+        TillXferRig rig;
+        rig.write_settings(with([&](RigSettings& s) { s.model = model; }));
+        const fs::path shipped = fs::path(TW_BUNDLE_DIR) / "Dati" / ("ECR" + model);
+        for (int number = 0; number < 2; ++number) {
+            const std::string file = "ECR" + model + "_" + kNames[number];
+            ASSERT_TRUE(fs::exists(shipped / file)) << file;
+            fs::copy_file(shipped / file, rig.path("Dati/ECR" + model + "/" + file),
+                          fs::copy_options::overwrite_existing);
+        }
+        for (int number = 0; number < 2; ++number) {
+            const std::string file = "ECR" + model + "_" + kNames[number];
+            EXPECT_EQ(rig.run_code(TillXferRig::line(0, number)), 0u) << file;
+            EXPECT_EQ(read_bytes(rig.data(kNames[number])), read_bytes(shipped / file)) << file;
+        }
+    }
+}
+
 // A default file that is missing or unfit leaves that file absent: a
 // receive of it is refused, the other files are there.
 TEST(VirtualRegister, UnusableDefaultsLeaveTheirFileAbsent)

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "image/plu_file.h"
 #include "image/programming_image.h"
 
 namespace tw::xfer {
@@ -16,10 +17,11 @@ const std::string kGraphic = "GRAPHIC.BIN";
 // The count is a signed 16-bit little-endian number.
 bool valid_plu_file(const Bytes& content, int capacity)
 {
-    if (content.size() < 2)
+    if (content.size() < plu::kCountSize)
         return false;
     const auto count = std::int16_t(std::uint16_t(content[0] | (content[1] << 8)));
-    return count >= 0 && count <= capacity && content.size() == 2 + kPluRecordSize * std::size_t(count);
+    return count >= 0 && count <= capacity &&
+           content.size() == plu::kCountSize + plu::kRecordSize * std::size_t(count);
 }
 
 }  // namespace
@@ -27,6 +29,11 @@ bool valid_plu_file(const Bytes& content, int capacity)
 VirtualRegister::VirtualRegister(std::filesystem::path folder, int model, std::filesystem::path factoryDir)
     : folder_(std::move(folder)), model_(model), factoryDir_(std::move(factoryDir))
 {
+}
+
+int VirtualRegister::plu_capacity(int model)
+{
+    return model == 4430 ? 1500 : plu::kMaxRecords;
 }
 
 bool VirtualRegister::accepts(const std::string& name, const Bytes& content) const

@@ -17,7 +17,7 @@ public:
     // factory default files.
     VirtualRegister(std::filesystem::path folder, int model, std::filesystem::path factoryDir);
 
-    static int plu_capacity(int model) { return model == 4430 ? 1500 : 2000; }
+    static int plu_capacity(int model);
 
     // Fills every missing file of the register's own three with its factory
     // content: the model's default programming and PLU file, and a blank
@@ -50,6 +50,5 @@ private:
 };
 
 inline constexpr std::size_t kGraphicFileSize = 7776;
-inline constexpr std::size_t kPluRecordSize = 36;
 
 }  // namespace tw::xfer
