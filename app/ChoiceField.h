@@ -1,0 +1,34 @@
+#pragma once
+#include <QComboBox>
+
+namespace tw {
+
+struct Session;
+
+// A choice field: a drop-down list of choice texts ("0. ENABLE"); typed keys
+// are dropped, so a choice can only be picked from the list. The stored
+// value is the number in front of the shown text (`ottieni_numero`).
+class ChoiceField : public QComboBox {
+    Q_OBJECT
+public:
+    ChoiceField(const Session& session, const QString& objectName, QWidget* parent = nullptr);
+
+    void set_choices(const QStringList& choiceTexts);
+    // Selects the choice whose number is `number`; none when no choice has it.
+    void select_number(int number);
+    // `ottieni_numero` of the shown text with the separator "."; 0 with no selection.
+    int number() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const Session& session_;
+};
+
+// A choice text: the number, ". " and the caption of the key, or the
+// built-in English label (always, for a null key).
+QString choice_text(const Session& session, int number, const char* key, const char* english);
+
+}  // namespace tw

@@ -1,0 +1,36 @@
+#include "app/FrmProgramMode.h"
+
+#include <QPushButton>
+
+#include "editors/sales/FrmSetVatRate.h"
+
+namespace tw {
+
+namespace {
+// An editor's button opens it once its factory is set here.
+const MenuEntry kEditors[] = {
+    {"C_SetVatRate", "FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Set VAT Rate", make_screen<FrmSetVatRate>},
+    {"C_DepartmentProgram", "FRM_PROGRAM_MODE_C_DEPARTMENT_PROGRAM", "Program Departments"},
+    {"C_DeptGroupProgram", "FRM_PROGRAM_MODE_C_DEPT_GROUP_PROGRAM", "Program Dept. Groups"},
+    {"C_PluProgram", "FRM_PROGRAM_MODE_C_PLU_PROGRAM", "Program PLUs"},
+    {"C_PluPageProgram", "FRM_PROGRAM_MODE_C_PLUPAGEPROGRAM", "Program PLU Pages", nullptr, true},
+    {"C_PercentageProgram", "FRM_PROGRAM_MODE_C_PERCENTAGE_PROGRAM", "Program % Key"},
+    {"C_PO_RA_M_P_Key_Program", "FRM_PROGRAM_MODE_C_PO_RA_M_P_KEY_PROGRAM", "Program PO, RA, +/- Keys"},
+    {"C_TenderProgram", "FRM_PROGRAM_MODE_C_TENDER_PROGRAM", "Program Payment Media"},
+    {"C_NSProgram", "FRM_PROGRAM_MODE_C_NS_PROGRAM", "Program #/NS key"},
+    {"C_ForeignCurrencyProgram", "FRM_PROGRAM_MODE_C_FOREIGN_CURRENCY_PROGRAM", "Program Foreign Currencies "},
+    {"C_ClerkSystemProgram", "FRM_PROGRAM_MODE_C_CLERK_SYSTEM_PROGRAM", "Program Clerk System"},
+    {"C_PermissionProgram", "FRM_PROGRAM_MODE_C_PERMISSION_PROGRAM", "Set Passwords"},
+    {"C_InstoreBarcodeSetting", "FRM_PROGRAM_MODE_C_INSTORE_BARCODE_SETTING", "Program Instore Barcodes"},
+    {"C_SystemOption", "FRM_PROGRAM_MODE_C_SYSTEM_OPTION", "System Options"},
+};
+}  // namespace
+
+FrmProgramMode::FrmProgramMode(ScreenContext& context, QWidget* caller)
+    : MenuScreen(context, caller, "FrmProgramMode", "FRM_PROGRAM_MODE_TITLE", "Program Mode")
+{
+    add_entries(kEditors);
+    connect(add_button("C_Exit", "FRM_ALL_C_ANNULLA", "Back"), &QPushButton::clicked, this, &Screen::unload);
+}
+
+}  // namespace tw

@@ -1,0 +1,27 @@
+#include "app/FrmSettingMode.h"
+
+#include <QPushButton>
+
+namespace tw {
+
+namespace {
+// An editor's button opens it once its factory is set here.
+const MenuEntry kEditors[] = {
+    {"C_Initial_Setup", "FRM_SETTING_C_INITIAL_SETUP", "Initial Setup"},
+    {"C_Working_Mode", "FRM_SETTING_C_WORKING_MODE", "Operating Mode"},
+    {"C_Print_Out_Mode", "FRM_SETTING_C_PRINTOUT_MODE", "Print Mode"},
+    {"C_Clerk_Setup", "FRM_SETTING_C_CLERK_SETUP", "Clerk Setup"},
+    {"C_EJ_Setup", "FRM_SETTING_C_EJ_SETUP", "EJ Setup"},
+    {"C_Report_Setup", "FRM_SETTING_C_REPORT_SETUP", "Report Setup"},
+    {"C_Hospitality_Setup", "FRM_SETTING_C_HOSPITALITY", "Hospitality Setup", nullptr, true},
+};
+}  // namespace
+
+FrmSettingMode::FrmSettingMode(ScreenContext& context, QWidget* caller)
+    : MenuScreen(context, caller, "FrmSettingMode", "FRM_SETTING_MODE_TITLE", "Setup Mode")
+{
+    add_entries(kEditors);
+    connect(add_button("C_Exit", "FRM_SETTING_C_EXIT", "BACK"), &QPushButton::clicked, this, &Screen::unload);
+}
+
+}  // namespace tw

@@ -1,0 +1,57 @@
+#include "app/FrmSetup.h"
+
+#include <QPushButton>
+
+#include "app/FrmProgramMode.h"
+#include "app/FrmSettingMode.h"
+#include "app/open_programming.h"
+#include "app/transfer_runner.h"
+
+namespace tw {
+
+namespace {
+// A screen's button opens it once its factory is set here.
+const MenuEntry kScreens[] = {
+    {"C_ProgramMode", "FRM_SETUP_C_PROGRAM_MODE", "Program Mode", make_screen<FrmProgramMode>},
+    {"C_SettingMode", "FRM_SETUP_C_SETTING_MODE", "Setup Mode", make_screen<FrmSettingMode>},
+    {"C_AdvancedSetting", "FRM_ADVANCED_SETTING_TITLE_MSG", "Advanced Setting"},
+    {"C_MessageSetup", "FRM_SETUP_C_MESSAGE_SETUP", "Caption Setup Mode"},
+    {"C_Report", "FRM_SETUP_C_REPORT", "Reports"},
+};
+
+// Sending PRG_MODE.BIN (60 + 120 polls), then PRG_PLU.BIN (180).
+constexpr int kResetLimitSeconds = 60 + 120 + 180;
+}  // namespace
+
+FrmSetup::FrmSetup(ScreenContext& context, QWidget* caller)
+    : MenuScreen(context, caller, "FrmSetup", nullptr, "Setup")
+{
+    add_entries(kScreens);
+    connect(add_button("C_Reset", "FRM_SETUP_C_RESET", "RESET"), &QPushButton::clicked, this,
+            &FrmSetup::Reset_click);
+    connect(add_button("C_Exit", "FRM_SETUP_C_EXIT", "BACK"), &QPushButton::clicked, this, &Screen::unload);
+}
+
+void FrmSetup::on_load()
+{
+    handle("Form_Load", [&] {
+        session().DecimalPosition = session().image.byte(prg::kDecimalPositionOffset);
+        MenuScreen::on_load();
+        resetQuestion_ =
+            session().captions.caption("FRM_SETUP_RESET_MSG", "Are you sure you want to RESET the cash register?");
+        resetTitle_ = session().captions.text("MSG_TITLE_RESET");
+    });
+}
+
+void FrmSetup::Reset_click()
+{
+    handle("Reset_click", [&] {
+        if (session().effects.message_box(resetQuestion_, MsgButtons::YesNo, MsgIcon::Question, resetTitle_) !=
+            MsgAnswer::Yes)
+            return;
+        run_transfer(context(), this, tr("Resetting the register to the model's default programming"),
+                     kResetLimitSeconds, [&] { reset_register(session()); });
+    });
+}
+
+}  // namespace tw

@@ -1,0 +1,77 @@
+#include "app/Screen.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <algorithm>
+#include <QShortcut>
+#include <QStyle>
+
+#include "app/PictureLabel.h"
+#include "app/qt_language_hooks.h"
+#include "app/ui_effects.h"
+#include "app/ui_text.h"
+
+namespace tw {
+
+QPoint centred_on(const QRect& over, const QSize& size, const QRect& screenArea)
+{
+    QRect place(QPoint(), size);
+    place.moveCenter(over.center());
+    // Never past the screen's edges, where the title bar could not be reached.
+    place.moveLeft(std::max(screenArea.left(), std::min(place.left(), screenArea.right() - size.width())));
+    place.moveTop(std::max(screenArea.top(), std::min(place.top(), screenArea.bottom() - size.height())));
+    return place.topLeft();
+}
+
+Screen::Screen(ScreenContext& context, QWidget* caller, const char* name)
+    : QWidget(caller, Qt::Window), context_(context), name_(name), caller_(caller)
+{
+    setObjectName(QString::fromLatin1(name));
+    if (caller)
+        setAttribute(Qt::WA_DeleteOnClose);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &Screen::open_help);
+}
+
+void Screen::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    on_load();
+}
+
+void Screen::show_in_place(Screen* next)
+{
+    next->load();
+    next->adjustSize();
+    next->move(centred_on(frameGeometry(), next->frameGeometry().size(), screen()->availableGeometry()));
+    next->show();
+    hide();
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (caller_)
+        caller_->show();
+}
+
+PictureLabel* Screen::make_help_picture()
+{
+    auto* help = new PictureLabel("I_Help", this);
+    help->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    help->setCursor(Qt::PointingHandCursor);
+    help->setToolTip(tr("Help (F1)"));
+    connect(help, &PictureLabel::clicked, this, &Screen::open_help);
+    return help;
+}
+
+void Screen::open_help()
+{
+    context_.ui.show_help(this, context_.language.help_file());
+}
+
+QString Screen::text(const char* key, const char* english) const { return caption(session(), key, english); }
+
+}  // namespace tw

@@ -1,0 +1,29 @@
+#include "app/TextField.h"
+
+#include "app/session.h"
+#include "app/ui_text.h"
+
+namespace tw {
+
+TextField::TextField(const QString& objectName, int widthLimit, QWidget* parent) : QLineEdit(parent)
+{
+    setObjectName(objectName);
+    if (widthLimit > 0)
+        setMaxLength(widthLimit);
+}
+
+void TextField::load_image_text(const Session& session, std::size_t offset, std::size_t width)
+{
+    set_core_text(session.image.text(session.codecs, offset, width));
+}
+
+void TextField::save_image_text(Session& session, std::size_t offset, std::size_t width) const
+{
+    session.image.set_text(session.codecs, offset, width, core_text());
+}
+
+std::string TextField::core_text() const { return to_core(text()); }
+
+void TextField::set_core_text(const std::string& cp1252) { setText(to_qt(cp1252)); }
+
+}  // namespace tw

@@ -1,0 +1,29 @@
+#pragma once
+#include <QLineEdit>
+#include <cstddef>
+#include <string>
+
+namespace tw {
+
+struct Session;
+
+// A free text field: any character, optionally no more than the stored
+// width. Register texts pass the character translation on load and save.
+class TextField : public QLineEdit {
+    Q_OBJECT
+public:
+    // A width of 0 sets no limit on typing.
+    TextField(const QString& objectName, int widthLimit = 0, QWidget* parent = nullptr);
+
+    // The programming image's fixed-width text at `offset`, translated from
+    // the register's characters; and back, cut at the width and filled with
+    // spaces.
+    void load_image_text(const Session& session, std::size_t offset, std::size_t width);
+    void save_image_text(Session& session, std::size_t offset, std::size_t width) const;
+
+    // The text as Windows-1252 bytes, and back.
+    std::string core_text() const;
+    void set_core_text(const std::string& cp1252);
+};
+
+}  // namespace tw

@@ -1,0 +1,34 @@
+// tillwright: the programming tool for the 4410 and 4430 cash registers.
+#include <QApplication>
+#include <QScreen>
+
+#include "app/FrmPres.h"
+#include "app/directories.h"
+#include "app/qt_effects.h"
+#include "app/qt_language_hooks.h"
+#include "app/session.h"
+#include "app/startup.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The program ends when the start screen is unloaded, not when the last
+    // window happens to close.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tw::QtEffects effects;
+    tw::QtUiEffects ui;
+    tw::QtLanguageHooks language;
+    tw::Session session(tw::Directories::from_app_dir(tw::program_directory()), effects);
+    session.languageHooks = &language;
+    tw::run_startup(session);
+
+    tw::ScreenContext context{session, ui, language};
+    tw::FrmPres start(context);
+    start.load();
+    start.adjustSize();
+    const QRect screenArea = start.screen()->availableGeometry();
+    start.move(tw::centred_on(screenArea, start.frameGeometry().size(), screenArea));
+    start.show();
+    return application.exec();
+}

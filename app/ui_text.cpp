@@ -1,0 +1,33 @@
+#include "app/ui_text.h"
+
+#include <QFile>
+
+#include "app/session.h"
+#include "image/win1252.h"
+
+namespace tw {
+
+QString to_qt(const std::string& cp1252)
+{
+    const std::string utf8 = cp1252_to_utf8(cp1252);
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+std::string to_core(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return utf8_to_cp1252(std::string_view(utf8.constData(), size_t(utf8.size())));
+}
+
+QString caption(const Session& session, const char* key, const char* english)
+{
+    if (!key)
+        return to_qt(english);
+    return to_qt(session.captions.caption(key, english));
+}
+
+QString path_to_qt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string path_to_core(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace tw

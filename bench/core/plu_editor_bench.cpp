@@ -1,0 +1,103 @@
+#include <benchmark/benchmark.h>
+
+#include "editors/sales/plu_csv.h"
+#include "editors/sales/plu_order.h"
+#include "support/test_session.h"
+
+namespace tw {
+namespace {
+
+constexpr int kPlus = 2000;
+
+void fill(PluTable& table, const Codecs& c, bool reversed)
+{
+    table.clear();
+    for (int n = 1; n <= kPlus; ++n) {
+        PluRecord& r = table.slot(n);
+        r.set_code(c, 8000000000000LL + (reversed ? kPlus - n + 1 : n));
+        r.set_name(c, "ARTICLE " + std::to_string(n));
+        r.set_price_type(1);
+        r.bytes[plu::kDepartmentOffset] = std::uint8_t(n % 0x99);
+        r.set_tax_class(std::uint8_t(n % 5));
+        r.set_price(c, 1, n * 10);
+        r.set_price(c, 2, n * 11);
+    }
+    table.PluCount = kPlus;
+}
+
+// 2000 codes in reverse order: the worst case of Ordina_Plu.
+void BM_OrdinaPluReversed2000(benchmark::State& state)
+{
+    test::TestSession t;
+    PluTable reversed;
+    fill(reversed, t.session.codecs, true);
+    PluTable table;
+    for (auto _ : state) {
+        state.PauseTiming();
+        table = reversed;
+        state.ResumeTiming();
+        Ordina_Plu(table, kPlus);
+    }
+}
+BENCHMARK(BM_OrdinaPluReversed2000)->Unit(benchmark::kMillisecond);
+
+// The sort, the file and the count of one Save in a full table.
+void BM_SaveOnePluSortAndWrite(benchmark::State& state)
+{
+    test::TestSession t;
+    Session& s = t.session;
+    fill(s.plu, s.codecs, false);
+    long long code = 1;
+    for (auto _ : state) {
+        s.plu.slot(kPlus / 2).set_code(s.codecs, 8000000000000LL + (code++ % kPlus));
+        Ordina_Plu(s.plu, kPlus);
+        Write_PluFile(s.plu, s.dirs.DataDir, s.files, s.log);
+    }
+}
+BENCHMARK(BM_SaveOnePluSortAndWrite)->Unit(benchmark::kMillisecond);
+
+void BM_ImportPluCsv2000(benchmark::State& state)
+{
+    test::TestSession t;
+    const Codecs& c = t.session.codecs;
+    PluTable table;
+    fill(table, c, false);
+    const std::string text = plu_csv_text(table, c, true, nullptr);
+    for (auto _ : state) {
+        const PluCsvOutcome outcome = read_plu_csv(text, table, c, true, kPlus, ".");
+        if (!outcome.ok || outcome.count != kPlus)
+            state.SkipWithError("import refused");
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_ImportPluCsv2000)->Unit(benchmark::kMillisecond);
+
+// Reading the file from disk as the Import button does.
+void BM_ImportPluCsvFile2000(benchmark::State& state)
+{
+    test::TestSession t;
+    Session& s = t.session;
+    fill(s.plu, s.codecs, false);
+    const std::string path = s.dirs.DataDir + "plu.csv";
+    Export_PluCsv(path, s.plu, s.codecs, true, nullptr, s.log);
+    for (auto _ : state) {
+        const PluCsvOutcome outcome = Import_PluCsv(path, s.plu, s.codecs, true, kPlus, ".", s.log);
+        if (!outcome.ok)
+            state.SkipWithError("import refused");
+    }
+}
+BENCHMARK(BM_ImportPluCsvFile2000)->Unit(benchmark::kMillisecond);
+
+void BM_ExportPluCsv2000(benchmark::State& state)
+{
+    test::TestSession t;
+    Session& s = t.session;
+    fill(s.plu, s.codecs, false);
+    const std::string path = s.dirs.DataDir + "plu.csv";
+    for (auto _ : state)
+        Export_PluCsv(path, s.plu, s.codecs, true, nullptr, s.log);
+}
+BENCHMARK(BM_ExportPluCsv2000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,150 @@
+// The shared field widgets and the option rows described as data.
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include "app/ChoiceField.h"
+#include "app/TextField.h"
+#include "app/option_form.h"
+#include "support/test_session.h"
+#include "ui_harness.h"
+
+namespace tw::test {
+namespace {
+
+TEST(ChoiceField, TypedKeysChangeNothingButTheArrowKeysStillChoose)
+{
+    TestSession t;
+    ChoiceField field(t.session, "Cmb_Test");
+    field.set_choices({"0. ENABLE", "1. DISABLE", "2. OTHER"});
+    field.select_number(1);
+    field.show();
+    focus(&field);
+    for (const char* typed : {"0", "2", "e", "O", " "}) {
+        QTest::keyClicks(&field, typed);
+        EXPECT_EQ(field.currentText(), "1. DISABLE") << "typed " << typed;
+    }
+    QTest::keyClick(&field, Qt::Key_Down);
+    EXPECT_EQ(field.currentText(), "2. OTHER");
+}
+
+TEST(ChoiceField, StoredValueIsTheNumberOfTheShownText)
+{
+    TestSession t;
+    ChoiceField field(t.session, "Cmb_Test");
+    field.set_choices({"0. NO", "1. YES", "12. TWELVE"});
+    EXPECT_EQ(field.currentIndex(), -1) << "a new list selects nothing";
+    EXPECT_EQ(field.number(), 0) << "no selection counts as 0";
+    field.select_number(12);
+    EXPECT_EQ(field.currentText(), "12. TWELVE");
+    EXPECT_EQ(field.number(), 12);
+    field.select_number(3);
+    EXPECT_EQ(field.currentIndex(), -1) << "a number without a choice selects nothing";
+}
+
+TEST(ChoiceField, ChoiceTextPutsTheNumberBeforeTheCaption)
+{
+    TestSession t;
+    t.session.captions.set("FRM_ALL_YES", "SI");
+    EXPECT_EQ(choice_text(t.session, 0, "FRM_ALL_YES", "YES"), "0. SI");
+    EXPECT_EQ(choice_text(t.session, 1, "FRM_ALL_NO", "NO"), "1. NO");
+}
+
+TEST(TextField, TranslatesRegisterCharactersAndKeepsTheWidth)
+{
+    TestSession t;
+    TextField field("E_Name", 12);
+    // 0xEC is the register's own code for the PC's "a grave".
+    const std::uint8_t stored[12] = {'C', 'A', 'F', 'F', 0xEC, ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    std::copy(std::begin(stored), std::end(stored), t.session.image.bytes.begin() + 299);
+    field.load_image_text(t.session, 299, 12);
+    EXPECT_EQ(field.text(), QString::fromUtf8("CAFF\xC3\xA0       "));
+    EXPECT_EQ(field.maxLength(), 12);
+
+    field.setText(QString::fromUtf8("CAFF\xC3\xA0"));
+    field.save_image_text(t.session, 299, 12);
+    EXPECT_TRUE(std::equal(std::begin(stored), std::end(stored), t.session.image.bytes.begin() + 299));
+}
+
+// Option rows as the setting editors describe them: bits with either sense,
+// and a choice number kept in a whole byte.
+constexpr Choice kYesNo[] = {{0, "FRM_ALL_YES", "YES"}, {1, "FRM_ALL_NO", "NO"}};
+constexpr Choice kNoYes[] = {{0, "FRM_ALL_NO", "NO"}, {1, "FRM_ALL_YES", "YES"}};
+constexpr Choice kSystem[] = {{0, nullptr, "NONE"}, {1, nullptr, "EJ"}, {2, nullptr, "SD"}};
+constexpr OptionField kRows[] = {
+    {"Cmb_ConsecutiveReset", "FRM_REPORT_SETUP_L_CONSECUTIVE_RESET", "Consecutive Reset", 10, 1, kYesNo},
+    {"Cmb_GTReset", "FRM_REPORT_SETUP_L_GT_RESET", "GT Reset", 10, 2, kNoYes},
+    {"Cmb_EJSystem", "FRM_EJ_SETUP_L_EJ_SYSTEM", "EJ System", 8, kWholeByte, kSystem, true},
+};
+
+struct OptionRows : testing::Test {
+    OptionRows()
+    {
+        auto* grid = new QGridLayout(&parent);
+        form = std::make_unique<OptionForm>(t.session, kRows, &parent, grid);
+    }
+    QString shown(std::size_t row) const { return form->field(row)->currentText(); }
+
+    TestSession t;
+    QWidget parent;
+    std::unique_ptr<OptionForm> form;
+};
+
+TEST_F(OptionRows, LoadShowsEachBitInItsSenseAndTheByteChoice)
+{
+    t.session.captions.set("FRM_ALL_NO", "NEIN");
+    t.session.image.bytes[10] = 0x04;  // bit 2 set, bit 1 clear
+    t.session.image.bytes[8] = 2;
+    form->prepare();
+    form->load();
+    EXPECT_EQ(shown(0), "0. YES");
+    EXPECT_EQ(shown(1), "1. YES");
+    EXPECT_EQ(shown(2), "2. SD");
+    EXPECT_EQ(form->field(0)->itemText(1), "1. NEIN");
+    EXPECT_EQ(parent.findChild<QLabel*>("L_GTReset")->text(), "GT Reset");
+
+    t.session.image.bytes[8] = 7;
+    form->load();
+    EXPECT_EQ(form->field(2)->currentIndex(), -1) << "a byte no choice has selects nothing";
+}
+
+TEST_F(OptionRows, SaveChangesOnlyTheOwnBitsAndStoresTheChosenNumber)
+{
+    t.session.image.bytes[10] = 0xF9;  // other screens' bits set, bits 1 and 2 clear
+    t.session.image.bytes[8] = 0;
+    form->prepare();
+    form->load();
+    form->field(0)->setCurrentIndex(1);  // "1. NO" sets bit 1
+    form->field(1)->setCurrentIndex(1);  // "1. YES" sets bit 2
+    form->field(2)->select_number(1);
+    form->save();
+    EXPECT_EQ(t.session.image.bytes[10], 0xFF);
+    EXPECT_EQ(t.session.image.bytes[8], 1);
+
+    form->field(2)->setCurrentIndex(-1);
+    form->save();
+    EXPECT_EQ(t.session.image.bytes[8], 0) << "no selection stores 0";
+}
+
+TEST_F(OptionRows, RowsTheModelLacksAreHiddenButStillSaveTheirValue)
+{
+    t.session.ModelCode = 0;
+    t.session.image.bytes[8] = 2;
+    parent.show();
+    form->prepare();
+    form->load();
+    EXPECT_FALSE(form->field(2)->isVisible());
+    EXPECT_FALSE(parent.findChild<QLabel*>("L_EJSystem")->isVisible());
+    EXPECT_TRUE(form->field(1)->isVisible());
+    form->save();
+    EXPECT_EQ(t.session.image.bytes[8], 2);
+
+    t.session.ModelCode = 1;
+    form->prepare();
+    EXPECT_TRUE(form->field(2)->isVisible());
+}
+
+}  // namespace
+}  // namespace tw::test

@@ -1,0 +1,182 @@
+// The start screen, the menus, and the way from one screen to the next.
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/FrmPrincipale.h"
+#include "app/FrmProgramMode.h"
+#include "app/FrmSettingMode.h"
+#include "app/FrmSetup.h"
+#include "tools/tillxfer_rig.h"
+#include "ui_harness.h"
+
+namespace tw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The editor buttons a menu shows, without its Back button.
+std::vector<QPushButton*> visible_editor_buttons(const QWidget* menu)
+{
+    std::vector<QPushButton*> shown;
+    for (QPushButton* b : menu->findChildren<QPushButton*>())
+        if (b->isVisible() && b->objectName() != "C_Exit")
+            shown.push_back(b);
+    return shown;
+}
+
+struct ModelCase {
+    const char* button;
+    int programModeButtons;
+    int settingModeButtons;
+    bool pluPagesShown;
+    bool hospitalityShown;
+};
+
+void PrintTo(const ModelCase& c, std::ostream* out) { *out << c.button; }
+
+class MenusOfTheModel : public testing::TestWithParam<ModelCase> {};
+
+TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
+{
+    const ModelCase& c = GetParam();
+    TillXferRig rig;
+    UiHarness h(rig.app_dir());
+    h.start();
+    click(c.button);
+    click("C_NuovaProgrammazione");  // answered Yes
+    ASSERT_EQ(visible_window()->objectName(), "FrmSetup");
+
+    click("C_ProgramMode");
+    QWidget* programMode = visible_window();
+    ASSERT_EQ(programMode->objectName(), "FrmProgramMode");
+    const auto editors = visible_editor_buttons(programMode);
+    EXPECT_EQ(int(editors.size()), c.programModeButtons);
+    EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
+    for (QPushButton* b : editors)
+        EXPECT_EQ(b->isEnabled(), b->objectName() == "C_SetVatRate") << b->objectName().toStdString();
+    click("C_Exit");
+
+    click("C_SettingMode");
+    QWidget* settingMode = visible_window();
+    ASSERT_EQ(settingMode->objectName(), "FrmSettingMode");
+    EXPECT_EQ(int(visible_editor_buttons(settingMode).size()), c.settingModeButtons);
+    EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
+    click("C_Exit");
+    EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, MenusOfTheModel,
+                         testing::Values(ModelCase{"C_4410", 13, 6, false, false},
+                                         ModelCase{"C_4430", 14, 7, true, true}),
+                         [](const auto& info) { return std::string(info.param.button).substr(2); });
+
+TEST(Menus, OneWindowAtATimeAndUnloadingShowsTheCallerAsItWasLeft)
+{
+    TillXferRig rig;
+    UiHarness h(rig.app_dir());
+    FrmPres& pres = h.start();
+    click("C_4430");
+    QPointer<QWidget> principale = visible_window();
+    ASSERT_EQ(principale->objectName(), "FrmPrincipale");
+    EXPECT_EQ(principale->windowTitle(), "Velmora ECR Programming Tool -    ECR4430");
+    EXPECT_FALSE(pres.isVisible());
+    EXPECT_EQ(h.session.ModelCode, 1);
+    EXPECT_EQ(h.session.PluCapacity, 1500);
+    EXPECT_EQ(h.session.ModelDataDir, h.dirs.DataDir + "ECR4430/");
+
+    click("C_NuovaProgrammazione");
+    QPointer<QWidget> setup = visible_window();
+    ASSERT_EQ(setup->objectName(), "FrmSetup");
+    click("C_Exit");
+    EXPECT_TRUE(setup.isNull()) << "an unloaded screen is destroyed";
+    EXPECT_EQ(visible_window(), principale.data()) << "the hidden main screen is shown again";
+
+    click("C_NuovaProgrammazione");
+    EXPECT_NE(visible_window(), nullptr);
+    EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
+    click("C_Exit");
+    click("C_Back");
+    EXPECT_TRUE(principale.isNull());
+    EXPECT_EQ(visible_window(), &pres);
+
+    click("C_4410");
+    EXPECT_EQ(visible_window()->windowTitle(), "Velmora ECR Programming Tool -    ECR4410");
+    EXPECT_EQ(h.session.PluCapacity, 2000);
+}
+
+TEST(Menus, CaptionsOfTheCurrentLanguageReplaceTheBuiltInTextsWhenNotEmpty)
+{
+    TillXferRig rig;
+    UiHarness h(rig.app_dir());
+    h.session.captions.set("FRM_PRINCIPALE_TITLE", "Programmatore - ");
+    h.session.captions.set("FRM_PRINCIPALE_C_BACK", "INDIETRO");
+    h.session.captions.set("FRM_PROGRAM_MODE_TITLE", "Modo programmazione");
+    h.session.captions.set("FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Aliquote IVA");
+    h.session.captions.set("FRM_ALL_C_ANNULLA", "");
+    h.start();
+    click("C_4410");
+    QWidget* principale = visible_window();
+    EXPECT_EQ(principale->windowTitle(), "Programmatore -    ECR4410");
+    EXPECT_EQ(control<QPushButton>(principale, "C_Back")->text(), "INDIETRO");
+    EXPECT_EQ(control<QPushButton>(principale, "C_Logo")->text(), "SET UP A LOGO");
+
+    click("C_NuovaProgrammazione");
+    click("C_ProgramMode");
+    QWidget* programMode = visible_window();
+    EXPECT_EQ(programMode->windowTitle(), "Modo programmazione");
+    EXPECT_EQ(control<QPushButton>(programMode, "C_SetVatRate")->text(), "Aliquote IVA");
+    EXPECT_EQ(control<QPushButton>(programMode, "C_Exit")->text(), "Back");
+}
+
+TEST(Menus, MainScreenWithoutAModelLogsTheNoModelMessage)
+{
+    test::TempDir root;
+    UiHarness h(root.str());
+    h.start();
+    h.pres->open_screen<FrmPrincipale>();
+    EXPECT_EQ(visible_window()->windowTitle(), "Velmora ECR Programming Tool - ");
+    ASSERT_FALSE(h.log().empty());
+    EXPECT_EQ(h.log().back(), "Select the model of cash register please.");
+}
+
+TEST(StartScreen, ShowsTitleVersionPicturesAndLogsStartAndEnd)
+{
+    test::TempDir root;
+    UiHarness h(root.str());
+    fs::copy_file(fs::path(TW_SOURCE_DIR) / "data/Setup/Logo_Angolo.bmp", h.dirs.SetupDir + "Logo_Angolo.bmp");
+    h.session.captions.set("FRM_PRES_TITLE2", "Programmazione registratori");
+    FrmPres& pres = h.start();
+
+    EXPECT_EQ(pres.windowTitle(), "Velmora ECR Programming Utility" + QString(116, ' ') + "V. 3.1.8");
+    EXPECT_FALSE(control<QLabel>(&pres, "I_logo")->pixmap().isNull());
+    EXPECT_TRUE(control<QLabel>(&pres, "I_Velmora")->pixmap().isNull()) << "a missing bitmap leaves it empty";
+    EXPECT_EQ(control<QLabel>(&pres, "L_Titolo2")->text(), "Programmazione registratori");
+    EXPECT_EQ(control<QPushButton>(&pres, "C_Exit")->text(), "EXIT");
+    ASSERT_EQ(h.log().size(), 1u);
+    EXPECT_EQ(h.log()[0].rfind("Start Programm V. 3.1.8 So: ", 0), 0u) << h.log()[0];
+
+    click("C_Exit");
+    EXPECT_FALSE(pres.isVisible());
+    EXPECT_EQ(h.log().back(), "End Programm");
+}
+
+TEST(StartScreen, HelpPictureAndF1OpenTheHelpOfTheCurrentLanguage)
+{
+    test::TempDir root;
+    UiHarness h(root.str());
+    h.language.set_help_file(h.dirs.AppDir + "help/dk/ECRProgrammeringshj\xC3\xA6lp(DK).html");
+    FrmPres& pres = h.start();
+    QTest::mouseClick(control(&pres, "I_Help"), Qt::LeftButton);
+    focus(control(&pres, "C_4410"));
+    QTest::keyClick(&pres, Qt::Key_F1);
+    ASSERT_EQ(h.ui.helpFiles.size(), 2u);
+    for (const QString& file : h.ui.helpFiles)
+        EXPECT_EQ(file, QString::fromStdString(h.dirs.AppDir) + QString::fromUtf8("help/dk/ECRProgrammeringshjælp(DK).html"));
+}
+
+}  // namespace
+}  // namespace tw::test

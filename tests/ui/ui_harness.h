@@ -1,0 +1,133 @@
+#pragma once
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/FrmPres.h"
+#include "app/qt_language_hooks.h"
+#include "app/screen_context.h"
+#include "app/session.h"
+#include "app/ui_effects.h"
+#include "support/recording_effects.h"
+#include "support/temp_dir.h"
+
+namespace tw::test {
+
+// Records the Qt-side effects: the help files opened, the busy pointer and
+// the file dialogs (answered from a queue).
+class RecordingUiEffects : public UiEffects {
+public:
+    QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
+    QString save_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
+    void show_help(QWidget*, const QString& helpFile) override { helpFiles.push_back(helpFile); }
+    void set_busy(bool busy) override
+    {
+        busyDepth += busy ? 1 : -1;
+        maxBusyDepth = std::max(maxBusyDepth, busyDepth);
+    }
+
+    std::vector<QString> helpFiles;
+    std::vector<QString> fileAnswers;
+    int busyDepth = 0;
+    int maxBusyDepth = 0;
+
+private:
+    QString next()
+    {
+        if (fileAnswers.empty())
+            return {};
+        QString a = fileAnswers.front();
+        fileAnswers.erase(fileAnswers.begin());
+        return a;
+    }
+};
+
+// The program's screens over an application directory, with recorded effects
+// and a fixed clock (08-12-25 09:05:07).
+struct UiHarness {
+    explicit UiHarness(const std::string& appDir) : dirs(Directories::from_app_dir(appDir))
+    {
+        create_missing_directories(dirs);
+        session.languageHooks = &language;
+    }
+    ~UiHarness()
+    {
+        pres.reset();
+        flush_deletions();
+    }
+
+    // The start screen, loaded and shown as the program shows it.
+    FrmPres& start()
+    {
+        pres = std::make_unique<FrmPres>(context);
+        pres->load();
+        pres->show();
+        return *pres;
+    }
+
+    std::vector<std::string> log() const { return log_texts(session.log.path()); }
+
+    // Screens unloaded by their Back button go at the next event loop turn.
+    static void flush_deletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    Directories dirs;
+    RecordingEffects effects;
+    RecordingUiEffects ui;
+    QtLanguageHooks language;
+    Session session{dirs, effects, [] { return LocalTime{2025, 12, 8, 9, 5, 7}; }};
+    ScreenContext context{session, ui, language};
+    std::unique_ptr<FrmPres> pres;
+};
+
+// The one visible top-level window; fails when there is not exactly one.
+inline QWidget* visible_window()
+{
+    QWidget* found = nullptr;
+    int visible = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            found = w;
+            ++visible;
+        }
+    }
+    EXPECT_EQ(visible, 1) << "windows visible at once";
+    return found;
+}
+
+// A control by its name; fails the test when it is missing.
+template <class T = QWidget>
+T* control(const QWidget* screen, const char* name)
+{
+    T* w = screen ? screen->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(w, nullptr) << "no control " << name;
+    return w;
+}
+
+// Clicks a button of the visible window, as the user does.
+inline void click(const char* button)
+{
+    QWidget* window = visible_window();
+    if (auto* b = control<QAbstractButton>(window, button)) {
+        EXPECT_TRUE(b->isVisible() && b->isEnabled()) << button << " cannot be clicked";
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    UiHarness::flush_deletions();
+}
+
+// Gives the keyboard focus to a widget of an active window.
+inline void focus(QWidget* w)
+{
+    w->window()->activateWindow();
+    QApplication::setActiveWindow(w->window());
+    w->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace tw::test
