@@ -1,10 +1,12 @@
 // tillxfer, the stand-in for the register maker's transfer tool: the same
 // command line, data files and result codes, with a virtual register (a
 // folder) behind it instead of a serial link. See tools/README.md.
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/directories.h"
