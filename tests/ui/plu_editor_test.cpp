@@ -80,6 +80,7 @@ protected:
         auto* f = field<QLineEdit>(name);
         focus(f);
         f->selectAll();
+        QTest::keyClick(f, Qt::Key_Backspace);
         QTest::keyClicks(f, keys);
         focus(field("Cmb_PluNumber"));  // the focus leaves the field
     }

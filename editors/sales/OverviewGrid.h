@@ -1,0 +1,65 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <vector>
+
+namespace tw {
+
+// The rows of an editor's overview grid, built whole by the screen each time
+// it rebuilds the grid. Row r of the model is the record numbered r + 1; the
+// header row is the view's header. The loaded record's row is cyan from the
+// second column on.
+class OverviewGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void set_headers(const QStringList& headers);
+    void set_rows(std::vector<QStringList> rows);
+    // The highlighted row, or -1.
+    void set_highlight(int row);
+    int highlight() const { return highlight_; }
+    const QString& cell(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void repaint_row(int row);
+
+    QStringList headers_;
+    std::vector<QStringList> rows_;
+    int highlight_ = -1;
+};
+
+// The grid control (`Fg_Department`, `Fg_Plu`): a read-only table view over
+// the model. Moving to another row by mouse or keyboard emits row_chosen
+// with the record's number.
+class OverviewGrid : public QTableView {
+    Q_OBJECT
+public:
+    OverviewGrid(const QString& objectName, QWidget* parent = nullptr);
+
+    OverviewGridModel& rows() { return model_; }
+    // Column widths in twips (1/1440 inch); 0 hides the column.
+    void set_column_twips(const std::vector<int>& twips);
+    // Scrolls so that the record numbered `number` is the top row.
+    void scroll_to_number(int number);
+    // The record number of the top visible row.
+    int top_number() const;
+    // Makes the loaded record the current row, so that choosing another row
+    // by mouse or keyboard is seen; emits nothing.
+    void follow_number(int number);
+
+Q_SIGNALS:
+    void row_chosen(int number);
+
+private:
+    OverviewGridModel model_;
+    bool following_ = false;
+};
+
+}  // namespace tw
