@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "editors/sales/FrmDepartmentProgram.h"
+#include "editors/sales/FrmPrgPlu.h"
 #include "editors/sales/FrmSetVatRate.h"
 
 namespace tw {
@@ -10,9 +12,10 @@ namespace {
 // An editor's button opens it once its factory is set here.
 const MenuEntry kEditors[] = {
     {"C_SetVatRate", "FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Set VAT Rate", make_screen<FrmSetVatRate>},
-    {"C_DepartmentProgram", "FRM_PROGRAM_MODE_C_DEPARTMENT_PROGRAM", "Program Departments"},
+    {"C_DepartmentProgram", "FRM_PROGRAM_MODE_C_DEPARTMENT_PROGRAM", "Program Departments",
+     make_screen<FrmDepartmentProgram>},
     {"C_DeptGroupProgram", "FRM_PROGRAM_MODE_C_DEPT_GROUP_PROGRAM", "Program Dept. Groups"},
-    {"C_PluProgram", "FRM_PROGRAM_MODE_C_PLU_PROGRAM", "Program PLUs"},
+    {"C_PluProgram", "FRM_PROGRAM_MODE_C_PLU_PROGRAM", "Program PLUs", make_screen<FrmPrgPlu>},
     {"C_PluPageProgram", "FRM_PROGRAM_MODE_C_PLUPAGEPROGRAM", "Program PLU Pages", nullptr, true},
     {"C_PercentageProgram", "FRM_PROGRAM_MODE_C_PERCENTAGE_PROGRAM", "Program % Key"},
     {"C_PO_RA_M_P_Key_Program", "FRM_PROGRAM_MODE_C_PO_RA_M_P_KEY_PROGRAM", "Program PO, RA, +/- Keys"},

@@ -3,7 +3,6 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -213,9 +212,6 @@ void FrmPrgPlu::prepare_fields()
     if (!has_price2())
         headers[kPrice2Column].clear();
     grid_->rows().set_headers(headers);
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        if (widths[c] < 0)
-            widths[c] = grid_->horizontalHeader()->defaultSectionSize() * 1440 / std::max(grid_->logicalDpiX(), 1);
     grid_->set_column_twips(widths);
 }
 

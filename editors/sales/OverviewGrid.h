@@ -44,7 +44,8 @@ public:
     OverviewGrid(const QString& objectName, QWidget* parent = nullptr);
 
     OverviewGridModel& rows() { return model_; }
-    // Column widths in twips (1/1440 inch); 0 hides the column.
+    // Column widths in twips (1/1440 inch); 0 hides the column and a
+    // negative width keeps the grid's default.
     void set_column_twips(const std::vector<int>& twips);
     // Scrolls so that the record numbered `number` is the top row.
     void scroll_to_number(int number);

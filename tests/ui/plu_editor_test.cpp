@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "app/ChoiceField.h"
-#include "app/FrmProgramMode.h"
 #include "editors/sales/FrmPrgPlu.h"
 #include "editors/sales/OverviewGrid.h"
 #include "editors/sales/plu_csv.h"
@@ -355,10 +354,9 @@ TEST(PluEditorEndToEnd, TheRegisterReceivesTheSavedFile)
     click("C_4430");
     click("C_NuovaProgrammazione");
     click("C_ProgramMode");
-    auto* menu = qobject_cast<Screen*>(visible_window());
-    ASSERT_NE(menu, nullptr);
-    FrmPrgPlu* plu = menu->open_screen<FrmPrgPlu>();
-    ASSERT_EQ(visible_window(), plu);
+    click("C_PluProgram");
+    QWidget* plu = visible_window();
+    ASSERT_EQ(plu->objectName(), "FrmPrgPlu");
 
     auto* code = control<QLineEdit>(plu, "E_FreeCode");
     focus(code);
@@ -378,6 +376,9 @@ TEST(PluEditorEndToEnd, TheRegisterReceivesTheSavedFile)
     click("C_Invia_Ecr");
     EXPECT_TRUE(h.effects.boxes.empty()) << "MsgSendFailed";
     EXPECT_EQ(read_bytes(rig.memory("PRG_PLU.BIN")), saved);
+
+    click("C_Annulla");
+    EXPECT_EQ(visible_window()->objectName(), "FrmProgramMode");
 }
 
 }  // namespace
