@@ -51,11 +51,6 @@ void MenuScreen::add_entries(std::span<const MenuEntry> entries)
     }
 }
 
-QPushButton* MenuScreen::button(const char* name) const
-{
-    return findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
 void MenuScreen::on_load()
 {
     setWindowTitle(text(titleKey_, title_) + title_suffix());

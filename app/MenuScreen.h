@@ -28,8 +28,6 @@ public:
     MenuScreen(ScreenContext& context, QWidget* caller, const char* name, const char* titleKey,
                const char* title);
 
-    QPushButton* button(const char* name) const;
-
 protected:
     // A button of the column, with its caption applied on loading.
     QPushButton* add_button(const char* name, const char* key, const char* english);
