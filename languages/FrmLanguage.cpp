@@ -50,6 +50,8 @@ FrmLanguage::FrmLanguage(ScreenContext& context, QWidget* parent) : QDialog(pare
     connect(save_, &QPushButton::clicked, this, &FrmLanguage::C_Save);
     connect(back_, &QPushButton::clicked, this, &QDialog::reject);
 
+    grid->setColumnStretch(1, 1);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save_);
