@@ -26,17 +26,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& application()
+// One QApplication for the whole benchmark program, which other files of it
+// may have made already.
+void application()
 {
     static int argc = 1;
     static char name[] = "ui_bench";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
+    static std::unique_ptr<QApplication> app;
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QApplication>(argc, argv);
 }
 
 class QuietUiEffects : public UiEffects {
@@ -87,19 +89,28 @@ void BM_StartUpToVisibleStartScreen(benchmark::State& state)
 BENCHMARK(BM_StartUpToVisibleStartScreen)->Unit(benchmark::kMillisecond);
 
 // One screen opened over the start screen, painted, then unloaded.
-template <class T>
-void BM_OpenScreen(benchmark::State& state)
-{
-    application();
+// A started program over a copy of the bundle, model 4430 chosen.
+struct StartedProgram {
+    StartedProgram()
+    {
+        application();
+        session.languageHooks = &language;
+        run_startup(session);
+        session.ModelCode = 1;
+    }
     Bundle bundle;
     test::RecordingEffects effects;
     QuietUiEffects ui;
     QtLanguageHooks language;
-    Session session(Directories::from_app_dir(bundle.root.str()), effects);
-    session.languageHooks = &language;
-    run_startup(session);
-    session.ModelCode = 1;
+    Session session{Directories::from_app_dir(bundle.root.str()), effects};
     ScreenContext context{session, ui, language};
+};
+
+template <class T>
+void BM_OpenScreen(benchmark::State& state)
+{
+    StartedProgram program;
+    ScreenContext& context = program.context;
     FrmPres pres(context);
     pres.load();
     show_painted(pres);
@@ -120,17 +131,9 @@ BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetVatRate)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLanguageSelection(benchmark::State& state)
 {
-    application();
-    Bundle bundle;
-    test::RecordingEffects effects;
-    QuietUiEffects ui;
-    QtLanguageHooks language;
-    Session session(Directories::from_app_dir(bundle.root.str()), effects);
-    session.languageHooks = &language;
-    run_startup(session);
-    ScreenContext context{session, ui, language};
+    StartedProgram program;
     for (auto _ : state) {
-        FrmLanguage dialog(context, nullptr);
+        FrmLanguage dialog(program.context, nullptr);
         show_painted(dialog);
     }
 }
