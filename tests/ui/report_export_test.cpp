@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "reports/FrmReportExport.h"
+#include "support/report_sums.h"
 #include "tools/tillxfer_rig.h"
 #include "ui_harness.h"
 
@@ -220,6 +221,51 @@ TEST_F(ReportExportScreen, ExportRunsTheTicksOnScreenAndSaysWhereTheCsvFilesAre)
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(box(12)->checkState(), Qt::Unchecked);
     EXPECT_EQ(read_bytes(options_file()), Bytes(20, 0));
+}
+
+// A day of 500 transactions in the virtual register, then Export of all ten
+// reports: the CSV files the program writes add up as the register's totals.
+TEST_F(ReportExportScreen, ADayOfSalesExportsTenReportsThatAddUp)
+{
+    for (const char* folder : {"Setup", "help", "Dati"})
+        fs::copy(fs::path(TW_BUNDLE_DIR) / folder, rig.path(folder),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::create_symlink(fs::path(TW_BUNDLE_DIR) / "tillsales", rig.path("tillsales"));
+    const std::string sell = "'" + rig.path("tillsales").string() + "' 500 11 > /dev/null";
+    ASSERT_EQ(std::system(sell.c_str()), 0);
+
+    ASSERT_NE(open(), nullptr);
+    for (int n : kShown)
+        tick(n);
+    click("C_Export");
+
+    ASSERT_EQ(h.effects.boxes.size(), 2u);
+    EXPECT_EQ(h.effects.boxes[1].text.rfind("10 of 10 reports were exported to CSV files in:", 0), 0u)
+        << h.effects.boxes[1].text;
+    const auto log = log_since_open();
+    ASSERT_EQ(log.size(), 10u) << testing::PrintToString(log);
+    for (const std::string& line : log)
+        EXPECT_EQ(line.rfind("Time for download report ", 0), 0u) << line;
+
+    const RegisterProgramming programming =
+        programming_of(read_bytes(rig.memory("PRG_MODE.BIN")), read_bytes(rig.memory("PRG_PLU.BIN")), h.session.codecs);
+    DaySums sums{programming, {}, {}, 500};
+    const char* files[] = {"C-I-D", "FINANCIAL", "RANGE DEPT", "ALL PLU", "ALL CLERK",
+                           "ALL T-CLERK", "TIME", "TRAINING", "FINANCIAL2", "FULL EJ"};
+    for (int i = 0; i < 10; ++i) {
+        const fs::path csv = fs::path(h.dirs.ReportDir) / (std::string(files[i]) + ".csv");
+        ASSERT_TRUE(fs::exists(csv)) << csv;
+        const CsvTable table = CsvTable::parse(read_text(csv));
+        if (kShown[i] == 16) {
+            for (const auto& row : table.rows)
+                sums.journal.push_back(row.at(0));
+        } else {
+            sums.reports[kShown[i]] = table;
+        }
+    }
+    EXPECT_EQ(sums.reports.at(4).header.size(), 76u);
+    EXPECT_EQ(sums.reports.at(7).rows.size(), 2000u);
+    sums.check();
 }
 
 }  // namespace
