@@ -190,7 +190,12 @@ TEST_F(ReportExportScreen, ExportWithoutATickDoesNothing)
 
 TEST_F(ReportExportScreen, ExportRunsTheTicksOnScreenAndSaysWhereTheCsvFilesAre)
 {
-    // The register holds an hourly report but no cash-in-drawer report.
+    // The register holds an hourly report and is busy for the cash-in-drawer report.
+    RigSettings busy;
+    busy.files += report_entries();
+    busy.fault = "busy";
+    busy.faultFiles = "3";
+    rig.write_settings(busy);
     Bytes hours(240, 0);
     hours[13 * 10] = 0x42;
     write_bytes(rig.memory("TIME.bin"), hours);
@@ -206,7 +211,7 @@ TEST_F(ReportExportScreen, ExportRunsTheTicksOnScreenAndSaysWhereTheCsvFilesAre)
     EXPECT_FALSE(fs::exists(fs::path(h.dirs.ReportDir) / "C-I-D.csv"));
     const auto log = log_since_open();
     ASSERT_EQ(log.size(), 2u) << testing::PrintToString(log);
-    EXPECT_EQ(log[0], "Receive_ReportEcr error. File 3 Code: 1002 Desc: The error was returned from the ECR side.");
+    EXPECT_EQ(log[0], "Receive_ReportEcr error. File 3 Code: 1001 Desc: The ECR side is in the state of BUSY.");
     EXPECT_EQ(log[1].rfind("Time for download report 12 is:", 0), 0u) << log[1];
 
     ASSERT_EQ(h.effects.boxes.size(), 2u);
