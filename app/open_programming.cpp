@@ -69,7 +69,7 @@ Receive receive_file(Session& s, std::uint8_t fileNumber, std::int32_t pollCount
         s.effects.message_box(m.communicationError + " " + text, MsgButtons::Ok, MsgIcon::Error);
     }
     if (exitCode == TILLBRIDGE_TIMEOUT)
-        end_process(s, kTillXferProcessName);
+        end_process(s.effects, kTillXferProcessName);
     return Receive::Failed;
 }
 
@@ -141,9 +141,9 @@ bool receive_programming(Session& s, const ReceiveMessages& m)
 
 void reset_register(Session& s)
 {
-    copia_def_file(s);
-    Send_PrgModeToEcr(s);
-    Send_PrgPluToEcr(s);
+    copia_def_file(s.default_file_copy());
+    Send_PrgModeToEcr(s.transfer_link());
+    Send_PrgPluToEcr(s.transfer_link());
 }
 
 }  // namespace tw

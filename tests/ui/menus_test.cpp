@@ -54,7 +54,7 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     QWidget* programMode = visible_window();
     ASSERT_EQ(programMode->objectName(), "FrmProgramMode");
     const auto editors = visible_editor_buttons(programMode);
-    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram"};
+    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram", "C_ClerkSystemProgram"};
     EXPECT_EQ(int(editors.size()), c.programModeButtons);
     EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
     for (QPushButton* b : editors)
@@ -64,7 +64,10 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     click("C_SettingMode");
     QWidget* settingMode = visible_window();
     ASSERT_EQ(settingMode->objectName(), "FrmSettingMode");
-    EXPECT_EQ(int(visible_editor_buttons(settingMode).size()), c.settingModeButtons);
+    const auto settings = visible_editor_buttons(settingMode);
+    EXPECT_EQ(int(settings.size()), c.settingModeButtons);
+    for (QPushButton* b : settings)
+        EXPECT_EQ(b->isEnabled(), b->objectName() == "C_Print_Out_Mode") << b->objectName().toStdString();
     EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
     click("C_Exit");
     EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
@@ -113,11 +116,11 @@ TEST(Menus, CaptionsOfTheCurrentLanguageReplaceTheBuiltInTextsWhenNotEmpty)
 {
     TillXferRig rig;
     UiHarness h(rig.app_dir());
-    h.session.captions.set("FRM_PRINCIPALE_TITLE", "Programmatore - ");
-    h.session.captions.set("FRM_PRINCIPALE_C_BACK", "INDIETRO");
-    h.session.captions.set("FRM_PROGRAM_MODE_TITLE", "Modo programmazione");
-    h.session.captions.set("FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Aliquote IVA");
-    h.session.captions.set("FRM_ALL_C_ANNULLA", "");
+    h.session.language.captions.set("FRM_PRINCIPALE_TITLE", "Programmatore - ");
+    h.session.language.captions.set("FRM_PRINCIPALE_C_BACK", "INDIETRO");
+    h.session.language.captions.set("FRM_PROGRAM_MODE_TITLE", "Modo programmazione");
+    h.session.language.captions.set("FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Aliquote IVA");
+    h.session.language.captions.set("FRM_ALL_C_ANNULLA", "");
     h.start();
     click("C_4410");
     QWidget* principale = visible_window();
@@ -149,7 +152,7 @@ TEST(StartScreen, ShowsTitleVersionPicturesAndLogsStartAndEnd)
     test::TempDir root;
     UiHarness h(root.str());
     fs::copy_file(fs::path(TW_SOURCE_DIR) / "data/Setup/Logo_Angolo.bmp", h.dirs.SetupDir + "Logo_Angolo.bmp");
-    h.session.captions.set("FRM_PRES_TITLE2", "Programmazione registratori");
+    h.session.language.captions.set("FRM_PRES_TITLE2", "Programmazione registratori");
     FrmPres& pres = h.start();
 
     EXPECT_EQ(pres.windowTitle(), "Velmora ECR Programming Utility" + QString(116, ' ') + "V. 3.1.8");

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/directories.h"
+#include "base/directories.h"
 #include "tools/tillxfer/transfer.h"
 
 namespace {
