@@ -173,7 +173,7 @@ void FrmReportExport::Export_click()
             names[std::size_t(b.report)] = report_box(b.report)->text();
         const QString stepText = text("FRM_REPORT_EXPORT_STEP_MSG", "Downloading %1 (%2 of %3)");
 
-        const ReportDownload download{s.dirs, s.bridge, s.log, [&s] { end_process(s, kTillXferProcessName); }};
+        const ReportDownload download{s.dirs, s.bridge, s.log, [&s] { end_process(s.effects, kTillXferProcessName); }};
         const ReportExport exporter{s.dirs, s.codecs, s.log, {s.DecimalPosition, decimal_separator()}, s.PluCapacity};
         ReportRunOutcome outcome;
         int first = kFirstReport;
@@ -194,7 +194,7 @@ void FrmReportExport::Export_click()
 
 void FrmReportExport::show_outcome(const ReportRunOutcome& outcome, int selected)
 {
-    const CaptionTexts& c = session().captions;
+    const CaptionTexts& c = session().language.captions;
     const std::string folder = to_core(path_to_qt(session().dirs.ReportDir));
     std::string message = c.caption("FRM_REPORT_EXPORT_DONE_MSG", "%1 of %2 reports were exported to CSV files in:");
     message = replace_all(replace_all(message, "%1", std::to_string(outcome.exported)), "%2", std::to_string(selected));

@@ -10,8 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/guard.h"
-#include "bridge/tillbridge.h"
+#include "base/guard.h"
 #include "image/file_access.h"
 #include "reports/report_names.h"
 #include "transfer/bridge_binding.h"

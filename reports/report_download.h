@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "app/directories.h"
-#include "app/run_log.h"
+#include "base/directories.h"
+#include "base/run_log.h"
 #include "image/codecs.h"
 #include "reports/report_layouts.h"
 #include "transfer/wait_seconds.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/directories.h"
+#include "base/directories.h"
 #include "tools/tillxfer/register_totals.h"
 #include "tools/tillxfer/sales_day.h"
 #include "tools/tillxfer/settings.h"
