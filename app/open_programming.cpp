@@ -69,7 +69,7 @@ Receive receive_file(Session& s, std::uint8_t fileNumber, std::int32_t pollCount
         s.effects.message_box(m.communicationError + " " + text, MsgButtons::Ok, MsgIcon::Error);
     }
     if (exitCode == TILLBRIDGE_TIMEOUT)
-        end_process(s, kTillXferProcessName);
+        end_process(s.effects, kTillXferProcessName);
     return Receive::Failed;
 }
 

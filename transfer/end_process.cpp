@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/session.h"
+#include "app/effects.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -166,7 +166,7 @@ bool end_one(const ProcessEntry& entry)
 
 }  // namespace
 
-bool end_process(Session& session, const std::string& name)
+bool end_process(Effects& effects, const std::string& name)
 {
     try {
         const std::string wanted = lower(name);
@@ -183,9 +183,9 @@ bool end_process(Session& session, const std::string& name)
         }
         return false;
     } catch (const std::exception& e) {
-        session.effects.message_box(e.what(), MsgButtons::Ok, MsgIcon::None);
+        effects.message_box(e.what(), MsgButtons::Ok, MsgIcon::None);
     } catch (...) {
-        session.effects.message_box("unknown error", MsgButtons::Ok, MsgIcon::None);
+        effects.message_box("unknown error", MsgButtons::Ok, MsgIcon::None);
     }
     return false;
 }

@@ -11,28 +11,30 @@
 
 namespace tw {
 
-bool transfer_step(Session& s, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
+bool transfer_step(const ToolLink& link, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
                    const std::string& logName)
 {
     std::int32_t exitCode = 0;
-    if (s.bridge.util_send_cmd_to_ecr(s.dirs.AppDir, direction, fileNumber, exitCode, pollCount) != 1) {
-        s.log.write_log(logName + " error using tillxfer");
+    if (link.bridge.util_send_cmd_to_ecr(link.toolDir, direction, fileNumber, exitCode, pollCount) != 1) {
+        link.log.write_log(logName + " error using tillxfer");
         return false;
     }
     if (exitCode != 0) {
-        s.log.write_log(logName + " error. Code: " + hex_code(exitCode) + " Desc: " + NumToDesc_TillXfer(exitCode));
+        link.log.write_log(logName + " error. Code: " + hex_code(exitCode) + " Desc: " + NumToDesc_TillXfer(exitCode));
         // The hanging tool holds the port: end it so that the next run can open it.
         if (exitCode == TILLBRIDGE_TIMEOUT)
-            end_process(s, kTillXferProcessName);
+            end_process(link.effects, kTillXferProcessName);
         return false;
     }
     return true;
 }
 
+ToolLink tool_link(Session& s) { return {s.bridge, s.log, s.effects, s.dirs.AppDir}; }
+
 bool Receive_GraphicEcr(Session& s)
 {
     return guarded(s.log, "Receive_GraphicEcr : ",
-                   [&] { return transfer_step(s, kFromRegister, kFileGraphic, 60, "Receive_GraphicEcr"); }, false);
+                   [&] { return transfer_step(tool_link(s), kFromRegister, kFileGraphic, 60, "Receive_GraphicEcr"); }, false);
 }
 
 bool Send_PrgModeToEcr(Session& s)
@@ -40,14 +42,14 @@ bool Send_PrgModeToEcr(Session& s)
     return guarded(s.log, "Send_PrgModeToEcr : ", [&] {
         if (!Receive_GraphicEcr(s))
             s.log.write_log("Send_PrgModeToEcr: Get logo Failed");
-        return transfer_step(s, kToRegister, kFilePrgMode, 120, "Send_PrgModeToEcr");
+        return transfer_step(tool_link(s), kToRegister, kFilePrgMode, 120, "Send_PrgModeToEcr");
     }, false);
 }
 
 bool Send_PrgPluToEcr(Session& s)
 {
     return guarded(s.log, "Send_PrgPluToEcr : ",
-                   [&] { return transfer_step(s, kToRegister, kFilePrgPlu, 180, "Send_PrgPluToEcr"); }, false);
+                   [&] { return transfer_step(tool_link(s), kToRegister, kFilePrgPlu, 180, "Send_PrgPluToEcr"); }, false);
 }
 
 }  // namespace tw

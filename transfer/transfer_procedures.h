@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "transfer/tool_link.h"
+
 namespace tw {
 
 struct Session;
@@ -12,8 +14,11 @@ struct Session;
 // bridge library is missing), "<logName> error. Code: <hex> Desc: <text>"
 // when it ended with a code other than 0; a timeout (9999) also ends the
 // hanging tool. True when the tool ended with 0.
-bool transfer_step(Session& session, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
+bool transfer_step(const ToolLink& link, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
                    const std::string& logName);
+
+// The session's link to the tools.
+ToolLink tool_link(Session& session);
 
 // The file numbers of tillxfer's settings.
 inline constexpr std::uint8_t kFilePrgMode = 0;   // PRG_MODE.BIN

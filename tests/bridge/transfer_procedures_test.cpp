@@ -68,7 +68,7 @@ TEST_F(TransferProceduresTest, ATimeoutIsLoggedAndTheHangingToolEnded)
     const fs::path pidFile = t.root.path() / "pid.txt";
     install_tool(record_pid(pidFile) + "\n" + kHang);
     // The procedures poll 60 to 180 times; their step is the same with one poll.
-    EXPECT_FALSE(transfer_step(t.session, kToRegister, kFilePrgPlu, 1, "Send_PrgPluToEcr"));
+    EXPECT_FALSE(transfer_step(tool_link(t.session), kToRegister, kFilePrgPlu, 1, "Send_PrgPluToEcr"));
     const pid_t pid = reaper(wait_for_pid(pidFile));
     ASSERT_GT(pid, 0);
     EXPECT_EQ(t.log(), std::vector<std::string>{"Send_PrgPluToEcr error. Code: 270F Desc: Timeout Error"});
