@@ -74,7 +74,7 @@ QString choice_text(const Session& session, int number, const char* key, const c
 {
     if (!key)
         return QString::number(number) + QStringLiteral(". ") + to_qt(english);
-    return to_qt(session.captions.choice_label(number, key, english));
+    return to_qt(session.language.captions.choice_label(number, key, english));
 }
 
 }  // namespace tw

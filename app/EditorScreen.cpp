@@ -82,7 +82,7 @@ void EditorScreen::Invia_Ecr()
 
 void EditorScreen::write_file() { Write_PrgMode(session().image, session().dirs.DataDir, session().files); }
 
-bool EditorScreen::send_file() { return Send_PrgModeToEcr(session()); }
+bool EditorScreen::send_file() { return Send_PrgModeToEcr(session().transfer_link()); }
 
 QString EditorScreen::send_description() const { return tr("Sending the programming (PRG_MODE.BIN) to the register"); }
 

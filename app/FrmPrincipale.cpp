@@ -31,7 +31,7 @@ FrmPrincipale::FrmPrincipale(ScreenContext& context, QWidget* caller)
 
 void FrmPrincipale::on_load()
 {
-    const CaptionTexts& c = session().captions;
+    const CaptionTexts& c = session().language.captions;
     newQuestion_ = c.caption("FRM_PRINCIPALE_NUOVA_PRG_MSG", "Overwrite current setting with default?");
     modifyQuestion_ = c.caption("FRM_PRINCIPALE_MODIFICA_PRG_MSG", "Get Setting from Cash register?");
     noModel_ = c.caption("FRM_PRINCIPALE_ECR_NO_SEL_MSG", "Select the model of cash register please.");
@@ -55,7 +55,7 @@ void FrmPrincipale::C_NuovaProgrammazione()
     handle("C_NuovaProgrammazione", [&] {
         if (session().effects.message_box(newQuestion_, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
             return;
-        copia_def_file(session());
+        copia_def_file(session().default_file_copy());
         read_programming(session());
         open_setup();
     });

@@ -38,8 +38,8 @@ void FrmSetup::on_load()
         session().DecimalPosition = session().image.byte(prg::kDecimalPositionOffset);
         MenuScreen::on_load();
         resetQuestion_ =
-            session().captions.caption("FRM_SETUP_RESET_MSG", "Are you sure you want to RESET the cash register?");
-        resetTitle_ = session().captions.text("MSG_TITLE_RESET");
+            session().language.captions.caption("FRM_SETUP_RESET_MSG", "Are you sure you want to RESET the cash register?");
+        resetTitle_ = session().language.captions.text("MSG_TITLE_RESET");
     });
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/guard.h"
+#include "base/guard.h"
 #include "app/screen_context.h"
 #include "app/session.h"
 

@@ -3,7 +3,7 @@
 #include <QScreen>
 
 #include "app/FrmPres.h"
-#include "app/directories.h"
+#include "base/directories.h"
 #include "app/qt_effects.h"
 #include "app/qt_language_hooks.h"
 #include "app/session.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     tw::QtUiEffects ui;
     tw::QtLanguageHooks language;
     tw::Session session(tw::Directories::from_app_dir(tw::program_directory()), effects);
-    session.languageHooks = &language;
+    session.language.hooks = &language;
     tw::run_startup(session);
 
     tw::ScreenContext context{session, ui, language};

@@ -141,9 +141,9 @@ bool receive_programming(Session& s, const ReceiveMessages& m)
 
 void reset_register(Session& s)
 {
-    copia_def_file(s);
-    Send_PrgModeToEcr(s);
-    Send_PrgPluToEcr(s);
+    copia_def_file(s.default_file_copy());
+    Send_PrgModeToEcr(s.transfer_link());
+    Send_PrgPluToEcr(s.transfer_link());
 }
 
 }  // namespace tw

@@ -2,7 +2,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/effects.h"
+#include "base/effects.h"
 #include "app/ui_effects.h"
 
 namespace tw {

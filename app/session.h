@@ -1,19 +1,20 @@
 #pragma once
 #include <string>
 
-#include "app/directories.h"
-#include "app/effects.h"
-#include "app/run_log.h"
-#include "app/shared_messages.h"
+#include "base/directories.h"
+#include "base/effects.h"
+#include "base/run_log.h"
+#include "base/shared_messages.h"
 #include "image/char_tables.h"
 #include "image/codecs.h"
 #include "image/default_files.h"
 #include "image/file_access.h"
 #include "image/plu_file.h"
 #include "image/programming_image.h"
-#include "languages/caption_texts.h"
+#include "languages/caption_file.h"
 #include "languages/language.h"
 #include "transfer/bridge_binding.h"
+#include "transfer/transfer_procedures.h"
 
 namespace tw {
 
@@ -52,17 +53,20 @@ struct Session {
     PluTable plu;            // the open programming's PRG_PLU.BIN, with PluCount
     KeyDefaultBuffer KeyDefault{};  // KEY_DEFAULT.BIN, read by Write_Key_Default
 
-    // The current language: its code, caption texts and files (dirs.HelpDir
-    // is its help directory). The hooks reach the screens on a change.
-    std::uint8_t LanguageCode = 0;
-    CaptionTexts captions;
-    std::string CaptionFileName;
-    std::string HelpFileName;
-    std::string FlagFileName;
-    LanguageHooks* languageHooks = nullptr;
+    // The current language (dirs.HelpDir is its help directory).
+    LanguageState language;
 
     // tillbridge, bound from AppDir on the first transfer.
     BridgeBinding bridge{dirs.AppDir};
+
+    // The pieces the core procedures take.
+    CaptionFileSource caption_files() { return {dirs.SetupDir, effects, messages.MsgLanguageFileMissing, log}; }
+    TransferLink transfer_link() { return {bridge, dirs.AppDir, log, effects}; }
+    DefaultFileCopy default_file_copy()
+    {
+        return {ModelDataDir, ModelCode, dirs.DataDir, effects, messages.MsgCopyPrgModeError,
+                messages.MsgCopyPrgPluError, log};
+    }
 };
 
 }  // namespace tw

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/guard.h"
+#include "base/guard.h"
 #include "app/version.h"
 
 #ifndef _WIN32
@@ -60,11 +60,11 @@ void run_startup(Session& s)
     guarded(s.log, "Startup directories: ", [&] { create_missing_directories(s.dirs); });
     // Step 4: the character tables are built with the session.
     // Step 5: the language code. Step 6: its captions, help and flag.
-    guarded(s.log, "Startup language: ", [&] { Read_Language(s); });
-    guarded(s.log, "Startup language: ", [&] { selezione_lingua(s, s.LanguageCode); });
+    guarded(s.log, "Startup language: ", [&] { Read_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log); });
+    guarded(s.log, "Startup language: ", [&] { selezione_lingua(s.language, s.dirs, s.caption_files(), s.language.LanguageCode); });
     // Step 7: the shared message texts, from the captions just loaded.
     guarded(s.log, "Startup messages: ", [&] {
-        s.messages = choose_shared_messages([&](const std::string& key) { return s.captions.text(key); });
+        s.messages = choose_shared_messages([&](const std::string& key) { return s.language.captions.text(key); });
     });
 }
 

@@ -23,7 +23,7 @@ QString caption(const Session& session, const char* key, const char* english)
 {
     if (!key)
         return to_qt(english);
-    return to_qt(session.captions.caption(key, english));
+    return to_qt(session.language.captions.caption(key, english));
 }
 
 QString path_to_qt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/run_log.h"
+#include "base/run_log.h"
 #include "image/char_tables.h"
 
 namespace tw {

@@ -4,8 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/guard.h"
-#include "app/session.h"
+#include "base/guard.h"
 
 namespace tw {
 
@@ -47,10 +46,10 @@ bool copy_whole(const std::string& from, const std::string& to, std::error_code&
     return false;
 }
 
-void copy_default(const Session& s, const std::string& name, const std::string& failureMessage)
+void copy_default(const DefaultFileCopy& s, const std::string& name, const std::string& failureMessage)
 {
     std::error_code ec;
-    if (copy_whole(s.ModelDataDir + model_default_file_name(s.ModelCode, name), s.dirs.DataDir + name, ec))
+    if (copy_whole(s.modelDataDir + model_default_file_name(s.modelCode, name), s.dataDir + name, ec))
         return;
     s.effects.message_box(failureMessage, MsgButtons::Ok, MsgIcon::None);
     log_failure(s.log, ec);
@@ -63,13 +62,13 @@ std::string model_default_file_name(int modelCode, const std::string& name)
     return (modelCode == 1 ? "ECR4430_" : "ECR4410_") + name;
 }
 
-void copia_def_file(Session& s)
+void copia_def_file(const DefaultFileCopy& s)
 {
     guarded(s.log, kLogPrefix, [&] {
-        delete_if_present(s.dirs.DataDir + "PRG_MODE.BIN", s.log);
-        delete_if_present(s.dirs.DataDir + "PRG_PLU.BIN", s.log);
-        copy_default(s, "PRG_MODE.BIN", s.messages.MsgCopyPrgModeError);
-        copy_default(s, "PRG_PLU.BIN", s.messages.MsgCopyPrgPluError);
+        delete_if_present(s.dataDir + "PRG_MODE.BIN", s.log);
+        delete_if_present(s.dataDir + "PRG_PLU.BIN", s.log);
+        copy_default(s, "PRG_MODE.BIN", s.modeCopyError);
+        copy_default(s, "PRG_PLU.BIN", s.pluCopyError);
     });
 }
 

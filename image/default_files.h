@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run_log.h"
+#include "base/effects.h"
+#include "base/run_log.h"
 #include "image/file_access.h"
 
 namespace tw {
@@ -19,7 +20,16 @@ using KeyDefaultBuffer = std::array<std::uint8_t, kKeyDefaultSize>;
 // "ECR4410_" + name otherwise (the prefix follows the model, not the folder).
 std::string model_default_file_name(int modelCode, const std::string& name);
 
-struct Session;
+// What replacing the programming files by a model's defaults reaches.
+struct DefaultFileCopy {
+    const std::string& modelDataDir;
+    int modelCode;
+    const std::string& dataDir;
+    Effects& effects;
+    const std::string& modeCopyError;  // MsgCopyPrgModeError
+    const std::string& pluCopyError;   // MsgCopyPrgPluError
+    const RunLog& log;
+};
 
 // Replaces DataDir's PRG_MODE.BIN and PRG_PLU.BIN by the chosen model's
 // defaults from ModelDataDir: delete both, then copy both. Every step runs
@@ -27,7 +37,7 @@ struct Session;
 // + error number + " " + description, and a failed copy shows
 // MsgCopyPrgModeError or MsgCopyPrgPluError (OK button). A copy appears
 // whole or not at all.
-void copia_def_file(Session& session);
+void copia_def_file(const DefaultFileCopy& copy);
 
 // Fills the buffer from DataDir + "KEY_DEFAULT.BIN" with three attempts; a
 // missing or short file fails an attempt. After the third failure it logs

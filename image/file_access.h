@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/effects.h"
-#include "app/run_log.h"
+#include "base/effects.h"
+#include "base/run_log.h"
 
 namespace tw {
 

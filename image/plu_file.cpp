@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/guard.h"
+#include "base/guard.h"
 
 namespace tw {
 

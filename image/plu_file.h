@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run_log.h"
+#include "base/run_log.h"
 #include "image/codecs.h"
 #include "image/file_access.h"
 

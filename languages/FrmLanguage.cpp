@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/PictureLabel.h"
-#include "app/guard.h"
+#include "base/guard.h"
 #include "app/session.h"
 #include "app/ui_text.h"
 
@@ -60,14 +60,14 @@ FrmLanguage::FrmLanguage(ScreenContext& context, QWidget* parent) : QDialog(pare
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    if (s.LanguageCode < kLanguageCount)
-        select(s.LanguageCode);
+    if (s.language.LanguageCode < kLanguageCount)
+        select(s.language.LanguageCode);
     apply_captions();
 }
 
 void FrmLanguage::apply_captions()
 {
-    const CaptionTexts& c = context_.session.captions;
+    const CaptionTexts& c = context_.session.language.captions;
     setWindowTitle(to_qt(c.caption("FRM_LANGUAGE_TITLE", "Language Selection")));
     save_->setText(to_qt(c.caption("FRM_LANGUAGE_C_SAVE", "Save")));
     back_->setText(to_qt(c.caption("FRM_LANGUAGE_C_ANNULLA", "Back")));
@@ -88,9 +88,9 @@ void FrmLanguage::C_Save()
 {
     Session& s = context_.session;
     guarded(s.log, "FrmLanguage C_Save: ", [&] {
-        selezione_lingua(s, std::uint8_t(selection_));
+        selezione_lingua(s.language, s.dirs, s.caption_files(), std::uint8_t(selection_));
         Q_EMIT language_saved();
-        Write_Language(s);
+        Write_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
     });
     accept();
 }

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/guard.h"
-#include "app/session.h"
+#include "base/guard.h"
+#include "image/file_access.h"
 
 namespace tw {
 
@@ -29,14 +29,14 @@ void read_caption_lines(std::string_view content, CaptionTexts& texts, const Run
     }
 }
 
-bool load_caption_file(Session& s, const std::string& name)
+bool load_caption_file(CaptionTexts& texts, const CaptionFileSource& s, const std::string& name)
 {
     return guarded(s.log, "load_caption_file: ", [&] {
         namespace fs = std::filesystem;
-        const std::string path = s.dirs.SetupDir + name;
+        const std::string path = s.setupDir + name;
         std::error_code ec;
         if (!fs::exists(path, ec)) {
-            s.effects.message_box(s.messages.MsgLanguageFileMissing, MsgButtons::Ok, MsgIcon::Information);
+            s.effects.message_box(s.missingNotice, MsgButtons::Ok, MsgIcon::Information);
             return false;
         }
         // A name that leads to anything but a readable file cannot be opened.
@@ -45,7 +45,7 @@ bool load_caption_file(Session& s, const std::string& name)
         if (name.empty() || !fs::is_regular_file(path, ec) || !read_whole_file(path, content, missing) || missing)
             return false;
         read_caption_lines(std::string_view(reinterpret_cast<const char*>(content.data()), content.size()),
-                           s.captions, s.log);
+                           texts, s.log);
         return true;
     }, false);
 }

@@ -2,12 +2,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/run_log.h"
+#include "base/effects.h"
+#include "base/run_log.h"
 #include "languages/caption_texts.h"
 
 namespace tw {
-
-struct Session;
 
 // Reads the lines of a caption file into the texts. Lines end at CR, CR LF
 // or LF. Trailing spaces go; a line whose first "=" stands after its first
@@ -17,9 +16,19 @@ struct Session;
 // "Voce " + key + " Non presente" to the run log.
 void read_caption_lines(std::string_view content, CaptionTexts& texts, const RunLog& log);
 
-// SetupDir + name into session.captions. A missing file shows the notice
-// MsgLanguageFileMissing (information icon, OK) and gives false; a file that
-// cannot be opened gives false without a notice.
-bool load_caption_file(Session& session, const std::string& name);
+// What reading a caption file reaches besides the texts: the folder of the
+// files, the notice shown for a missing one (MsgLanguageFileMissing) and the
+// run log.
+struct CaptionFileSource {
+    const std::string& setupDir;
+    Effects& effects;
+    const std::string& missingNotice;
+    const RunLog& log;
+};
+
+// setupDir + name into the texts. A missing file shows the notice
+// (information icon, OK) and gives false; a file that cannot be opened gives
+// false without a notice.
+bool load_caption_file(CaptionTexts& texts, const CaptionFileSource& source, const std::string& name);
 
 }  // namespace tw

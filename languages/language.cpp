@@ -5,8 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/guard.h"
-#include "app/session.h"
+#include "base/guard.h"
 #include "image/win1252.h"
 #include "languages/caption_file.h"
 
@@ -36,13 +35,13 @@ void require_file(const std::string& path)
 }
 
 // Step 2: the row's values; a code without a row keeps them.
-void apply_row(Session& s)
+void apply_row(LanguageState& s, Directories& dirs)
 {
     if (s.LanguageCode >= kLanguageCount)
         return;
     const LanguageRow& row = LanguageTable[s.LanguageCode];
     const std::string sep(1, kPathSeparator);
-    s.dirs.HelpDir = s.dirs.AppDir + "help" + sep + std::string(row.helpFolder) + sep;
+    dirs.HelpDir = dirs.AppDir + "help" + sep + std::string(row.helpFolder) + sep;
     s.CaptionFileName = std::string(row.captionFile);
     s.HelpFileName = file_system_name(row.helpFile);
     s.FlagFileName = std::string(row.flagFile);
@@ -58,31 +57,33 @@ std::string file_system_name(std::string_view cp1252Name)
 #endif
 }
 
-void Read_Language(Session& s)
+void Read_Language(std::uint8_t& code, const std::string& setupDir, const ThreeAttemptFile& files,
+                   const RunLog& log)
 {
-    guarded(s.log, "Read_Language: ", [&] {
-        const std::string path = s.dirs.SetupDir + kLanguageFile;
+    guarded(log, "Read_Language: ", [&] {
+        const std::string path = setupDir + kLanguageFile;
         std::error_code ec;
         if (!fs::exists(path, ec)) {
-            s.LanguageCode = 0;
-            Write_Language(s);
+            code = 0;
+            Write_Language(code, setupDir, files, log);
             return;
         }
         Bytes content;
-        if (s.files.read(path, content, "Superati 3 tentativi di lettura LANGUAGE_FILE"))
-            s.LanguageCode = content.empty() ? 0 : content[0];
+        if (files.read(path, content, "Superati 3 tentativi di lettura LANGUAGE_FILE"))
+            code = content.empty() ? 0 : content[0];
     });
 }
 
-void Write_Language(const Session& s)
+void Write_Language(std::uint8_t code, const std::string& setupDir, const ThreeAttemptFile& files,
+                    const RunLog& log)
 {
-    guarded(s.log, "Write_Language: ", [&] {
-        s.files.write(s.dirs.SetupDir + kLanguageFile, Bytes{s.LanguageCode},
-                      "Superati 3 tentativi di Scrittura LANGUAGE_FILE");
+    guarded(log, "Write_Language: ", [&] {
+        files.write(setupDir + kLanguageFile, Bytes{code}, "Superati 3 tentativi di Scrittura LANGUAGE_FILE");
     });
 }
 
-void selezione_lingua(Session& s, std::uint8_t code)
+void selezione_lingua(LanguageState& s, Directories& dirs, const CaptionFileSource& captionFiles,
+                      std::uint8_t code)
 {
     std::string failure;
     auto step = [&](auto&& body) {
@@ -97,27 +98,27 @@ void selezione_lingua(Session& s, std::uint8_t code)
 
     s.LanguageCode = code;
     for (;;) {
-        step([&] { apply_row(s); });
+        step([&] { apply_row(s, dirs); });
         bool loaded = false;
-        step([&] { loaded = load_caption_file(s, s.CaptionFileName); });
+        step([&] { loaded = load_caption_file(s.captions, captionFiles, s.CaptionFileName); });
         if (loaded || s.LanguageCode == 0)
             break;
         s.LanguageCode = 0;  // English
     }
     step([&] {
-        const std::string help = s.dirs.HelpDir + s.HelpFileName;
-        if (s.languageHooks)
-            s.languageHooks->set_help_file(help);
+        const std::string help = dirs.HelpDir + s.HelpFileName;
+        if (s.hooks)
+            s.hooks->set_help_file(help);
         require_file(help);
     });
     step([&] {
-        const std::string flag = s.dirs.SetupDir + s.FlagFileName;
-        if (s.languageHooks)
-            s.languageHooks->show_flag(flag);
+        const std::string flag = dirs.SetupDir + s.FlagFileName;
+        if (s.hooks)
+            s.hooks->show_flag(flag);
         require_file(flag);
     });
     if (!failure.empty())
-        s.log.write_log("selezione_lingua " + failure);
+        captionFiles.log.write_log("selezione_lingua " + failure);
 }
 
 }  // namespace tw

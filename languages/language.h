@@ -4,9 +4,12 @@
 #include <string>
 #include <string_view>
 
-namespace tw {
+#include "base/directories.h"
+#include "image/file_access.h"
+#include "languages/caption_file.h"
+#include "languages/caption_texts.h"
 
-struct Session;
+namespace tw {
 
 // One row of the language table. Texts are Windows-1252; help files are
 // HTML and keep the base names of the register maker's help.
@@ -36,22 +39,35 @@ public:
     virtual void show_flag(const std::string& picturePath) = 0;
 };
 
+// The current language: its code, caption texts and files (the help
+// directory is Directories::HelpDir). The hooks reach the screens on a change.
+struct LanguageState {
+    std::uint8_t LanguageCode = 0;
+    CaptionTexts captions;
+    std::string CaptionFileName;
+    std::string HelpFileName;
+    std::string FlagFileName;
+    LanguageHooks* hooks = nullptr;
+};
+
 // Language.ini in SetupDir: one byte, the language code, no line end.
 // Read: a missing file means code 0 and is written; after three failed
 // attempts "Superati 3 tentativi di lettura LANGUAGE_FILE" and the code
 // stays. An empty file reads as 0.
-void Read_Language(Session& session);
+void Read_Language(std::uint8_t& code, const std::string& setupDir, const ThreeAttemptFile& files,
+                   const RunLog& log);
 // Write: after three failed attempts "Superati 3 tentativi di Scrittura
 // LANGUAGE_FILE".
-void Write_Language(const Session& session);
+void Write_Language(std::uint8_t code, const std::string& setupDir, const ThreeAttemptFile& files,
+                    const RunLog& log);
 
-// Applies a language code: HelpDir, CaptionFileName, HelpFileName and
+// Applies a language code: dirs.HelpDir, CaptionFileName, HelpFileName and
 // FlagFileName from its row (a code above 7 keeps them), loads its caption
 // file and falls back to English when that fails. Then the help file and the
-// flag go to session.languageHooks (when set). Afterwards LanguageCode is
-// the code in force. A failed step does not stop the later ones; the last
-// failure is logged as "selezione_lingua " + description. Language.ini is
-// not written.
-void selezione_lingua(Session& session, std::uint8_t code);
+// flag go to the hooks (when set). Afterwards LanguageCode is the code in
+// force. A failed step does not stop the later ones; the last failure is
+// logged as "selezione_lingua " + description. Language.ini is not written.
+void selezione_lingua(LanguageState& language, Directories& dirs, const CaptionFileSource& captionFiles,
+                      std::uint8_t code);
 
 }  // namespace tw

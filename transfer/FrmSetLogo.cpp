@@ -118,7 +118,7 @@ void FrmSetLogo::on_load()
         browse_->setText(text("FRM_SET_LOGO_C_SFOGLIA", "Browse"));
         back_->setText(text("FRM_ALL_C_ANNULLA", "Back"));
         send_->setText(text("FRM_ALL_C_INVIA_ECR", "Send to ECR"));
-        const CaptionTexts& c = session().captions;
+        const CaptionTexts& c = session().language.captions;
         noFile_ = c.caption("FRM_SET_LOGO_SEL_FILE_SEND_MSG", "Select the file to send");
         programmed_ = c.caption("FRM_SET_LOGO_PROGRAMMED_MSG", "Logo Programmed");
         pathError_ = c.caption("FRM_SET_LOGO_PATH_ERROR_MSG",
@@ -194,7 +194,7 @@ void FrmSetLogo::Invia_Ecr()
         const bool sent = run_transfer<bool>(
             context(), this, tr("Converting the logo and sending it (GRAPHIC.BIN) to the register"),
             kSendLimitSeconds,
-            [&] { return Send_LogoToEcr(tool_link(session()), session().dirs.DataDir, dir, name); });
+            [&] { return Send_LogoToEcr(session().transfer_link(), session().dirs.DataDir, dir, name); });
         if (sent)
             session().effects.message_box(programmed_, MsgButtons::Ok, MsgIcon::None);
         else

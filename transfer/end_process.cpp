@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/effects.h"
+#include "base/effects.h"
 
 #ifdef _WIN32
 #include <windows.h>

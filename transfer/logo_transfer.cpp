@@ -3,8 +3,8 @@
 #include <exception>
 #include <stdexcept>
 
-#include "app/effects.h"
-#include "app/run_log.h"
+#include "base/effects.h"
+#include "base/run_log.h"
 #include "image/file_access.h"
 #include "image/logo_conversion.h"
 #include "transfer/bridge_binding.h"
@@ -28,11 +28,11 @@ void copy_whole_file(const std::string& from, const std::string& to)
         throw std::runtime_error(to + " cannot be written");
 }
 
-bool convert_and_send(const ToolLink& link, const std::string& dataDir, const std::string& bitmapDir,
+bool convert_and_send(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
                       const std::string& bitmapName, std::int32_t pollCount)
 {
     std::int32_t code = 0;
-    if (link.bridge.util_send_logo_to_ecr(link.toolDir, bitmapDir, bitmapName, code, pollCount) != 1) {
+    if (link.bridge.util_send_logo_to_ecr(link.appDir, bitmapDir, bitmapName, code, pollCount) != 1) {
         link.log.write_log("Send_PrgModeToEcr error using tillpict");
         return false;
     }
@@ -52,7 +52,7 @@ bool convert_and_send(const ToolLink& link, const std::string& dataDir, const st
 
 }  // namespace
 
-bool Send_LogoToEcr(const ToolLink& link, const std::string& dataDir, const std::string& bitmapDir,
+bool Send_LogoToEcr(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
                     const std::string& bitmapName, std::int32_t pollCount)
 {
     std::string failure;

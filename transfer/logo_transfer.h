@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "transfer/tool_link.h"
+#include "transfer/transfer_procedures.h"
 
 namespace tw {
 
@@ -16,7 +16,7 @@ namespace tw {
 // running after its polls is ended. Any other failure writes
 // "Send_PrgModeToEcr: <description>" and shows a box "Error" (OK). True only
 // when the send succeeded.
-bool Send_LogoToEcr(const ToolLink& link, const std::string& dataDir, const std::string& bitmapDir,
+bool Send_LogoToEcr(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
                     const std::string& bitmapName, std::int32_t pollCount = 60);
 
 }  // namespace tw

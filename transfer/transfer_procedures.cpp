@@ -3,53 +3,50 @@
 // and the bridge binding lets one transfer run at a time.
 #include "transfer/transfer_procedures.h"
 
-#include "app/guard.h"
-#include "app/session.h"
+#include "base/guard.h"
 #include "transfer/bridge_binding.h"
 #include "transfer/end_process.h"
 #include "transfer/result_codes.h"
 
 namespace tw {
 
-bool transfer_step(const ToolLink& link, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
+bool transfer_step(const TransferLink& s, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
                    const std::string& logName)
 {
     std::int32_t exitCode = 0;
-    if (link.bridge.util_send_cmd_to_ecr(link.toolDir, direction, fileNumber, exitCode, pollCount) != 1) {
-        link.log.write_log(logName + " error using tillxfer");
+    if (s.bridge.util_send_cmd_to_ecr(s.appDir, direction, fileNumber, exitCode, pollCount) != 1) {
+        s.log.write_log(logName + " error using tillxfer");
         return false;
     }
     if (exitCode != 0) {
-        link.log.write_log(logName + " error. Code: " + hex_code(exitCode) + " Desc: " + NumToDesc_TillXfer(exitCode));
+        s.log.write_log(logName + " error. Code: " + hex_code(exitCode) + " Desc: " + NumToDesc_TillXfer(exitCode));
         // The hanging tool holds the port: end it so that the next run can open it.
         if (exitCode == TILLBRIDGE_TIMEOUT)
-            end_process(link.effects, kTillXferProcessName);
+            end_process(s.effects, kTillXferProcessName);
         return false;
     }
     return true;
 }
 
-ToolLink tool_link(Session& s) { return {s.bridge, s.log, s.effects, s.dirs.AppDir}; }
-
-bool Receive_GraphicEcr(Session& s)
+bool Receive_GraphicEcr(const TransferLink& s)
 {
     return guarded(s.log, "Receive_GraphicEcr : ",
-                   [&] { return transfer_step(tool_link(s), kFromRegister, kFileGraphic, 60, "Receive_GraphicEcr"); }, false);
+                   [&] { return transfer_step(s, kFromRegister, kFileGraphic, 60, "Receive_GraphicEcr"); }, false);
 }
 
-bool Send_PrgModeToEcr(Session& s)
+bool Send_PrgModeToEcr(const TransferLink& s)
 {
     return guarded(s.log, "Send_PrgModeToEcr : ", [&] {
         if (!Receive_GraphicEcr(s))
             s.log.write_log("Send_PrgModeToEcr: Get logo Failed");
-        return transfer_step(tool_link(s), kToRegister, kFilePrgMode, 120, "Send_PrgModeToEcr");
+        return transfer_step(s, kToRegister, kFilePrgMode, 120, "Send_PrgModeToEcr");
     }, false);
 }
 
-bool Send_PrgPluToEcr(Session& s)
+bool Send_PrgPluToEcr(const TransferLink& s)
 {
     return guarded(s.log, "Send_PrgPluToEcr : ",
-                   [&] { return transfer_step(tool_link(s), kToRegister, kFilePrgPlu, 180, "Send_PrgPluToEcr"); }, false);
+                   [&] { return transfer_step(s, kToRegister, kFilePrgPlu, 180, "Send_PrgPluToEcr"); }, false);
 }
 
 }  // namespace tw

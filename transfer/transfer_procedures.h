@@ -2,11 +2,21 @@
 #include <cstdint>
 #include <string>
 
-#include "transfer/tool_link.h"
+#include "base/effects.h"
+#include "base/run_log.h"
+#include "transfer/bridge_binding.h"
 
 namespace tw {
 
-struct Session;
+// What a transfer reaches: the bridge, the application directory the tools
+// are started from, the run log, and the effects (ending a hanging tool may
+// report a failure).
+struct TransferLink {
+    BridgeBinding& bridge;
+    const std::string& appDir;
+    const RunLog& log;
+    Effects& effects;
+};
 
 // One run of tillxfer (direction 1 sends to the register, 0 receives) for
 // one file of DataDir, with the run-log lines of the procedure `logName`:
@@ -14,11 +24,8 @@ struct Session;
 // bridge library is missing), "<logName> error. Code: <hex> Desc: <text>"
 // when it ended with a code other than 0; a timeout (9999) also ends the
 // hanging tool. True when the tool ended with 0.
-bool transfer_step(const ToolLink& link, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
+bool transfer_step(const TransferLink& link, std::uint8_t direction, std::uint8_t fileNumber, std::int32_t pollCount,
                    const std::string& logName);
-
-// The session's link to the tools.
-ToolLink tool_link(Session& session);
 
 // The file numbers of tillxfer's settings.
 inline constexpr std::uint8_t kFilePrgMode = 0;   // PRG_MODE.BIN
@@ -29,10 +36,10 @@ inline constexpr std::uint8_t kFromRegister = 0;
 
 // Receives the register's logo first (its failure is logged and the send
 // goes on), then sends PRG_MODE.BIN; true when the send succeeded.
-bool Send_PrgModeToEcr(Session& session);
+bool Send_PrgModeToEcr(const TransferLink& link);
 // Sends PRG_PLU.BIN.
-bool Send_PrgPluToEcr(Session& session);
+bool Send_PrgPluToEcr(const TransferLink& link);
 // Receives GRAPHIC.BIN into DataDir.
-bool Receive_GraphicEcr(Session& session);
+bool Receive_GraphicEcr(const TransferLink& link);
 
 }  // namespace tw

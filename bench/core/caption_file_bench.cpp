@@ -15,8 +15,8 @@ void BM_LoadFullCaptionFile(benchmark::State& state)
     std::filesystem::copy_file(std::filesystem::path(TW_BUNDLE_DIR) / "Setup" / "FrmDescEng.txt",
                                std::filesystem::path(t.session.dirs.SetupDir) / "FrmDescEng.txt");
     for (auto _ : state)
-        benchmark::DoNotOptimize(load_caption_file(t.session, "FrmDescEng.txt"));
-    if (t.session.captions.text("FRM_ALL_C_SALVA").empty())
+        benchmark::DoNotOptimize(load_caption_file(t.session.language.captions, t.session.caption_files(), "FrmDescEng.txt"));
+    if (t.session.language.captions.text("FRM_ALL_C_SALVA").empty())
         state.SkipWithError("the caption file was not loaded");
 }
 BENCHMARK(BM_LoadFullCaptionFile)->Unit(benchmark::kMillisecond);

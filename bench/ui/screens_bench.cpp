@@ -78,7 +78,7 @@ void BM_StartUpToVisibleStartScreen(benchmark::State& state)
         QuietUiEffects ui;
         QtLanguageHooks language;
         Session session(Directories::from_app_dir(bundle.root.str()), effects);
-        session.languageHooks = &language;
+        session.language.hooks = &language;
         run_startup(session);
         ScreenContext context{session, ui, language};
         FrmPres pres(context);
@@ -94,7 +94,7 @@ struct StartedProgram {
     StartedProgram()
     {
         application();
-        session.languageHooks = &language;
+        session.language.hooks = &language;
         run_startup(session);
         session.ModelCode = 1;
     }

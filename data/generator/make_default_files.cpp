@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/run_log.h"
+#include "base/run_log.h"
 #include "image/char_tables.h"
 #include "image/codecs.h"
 #include "image/default_files.h"

@@ -362,7 +362,7 @@ void FrmPrgPlu::after_save()
     grid_->scroll_to_number(next_ >= 3 ? next_ - 1 : next_);
 }
 
-bool FrmPrgPlu::send_file() { return Send_PrgPluToEcr(session()); }
+bool FrmPrgPlu::send_file() { return Send_PrgPluToEcr(session().transfer_link()); }
 
 QString FrmPrgPlu::send_description() const { return tr("Sending the PLUs (PRG_PLU.BIN) to the register"); }
 
@@ -388,7 +388,7 @@ void FrmPrgPlu::Export()
             return;
         Session& s = session();
         Export_PluCsv(path_to_core(path), s.plu, s.codecs, has_price2(),
-                      [&s](const std::string& key) { return s.captions.text(key); }, s.log);
+                      [&s](const std::string& key) { return s.language.captions.text(key); }, s.log);
     });
 }
 

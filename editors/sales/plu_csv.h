@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "app/run_log.h"
-#include "app/shared_messages.h"
+#include "base/run_log.h"
+#include "base/shared_messages.h"
 #include "image/codecs.h"
 #include "image/plu_file.h"
 

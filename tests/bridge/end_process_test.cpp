@@ -62,7 +62,7 @@ TEST_F(EndProcessTest, EndsAndReapsAChildWhoseNameEndsWithTheGivenOneInAnyCase)
 {
     const pid_t pid = start_child("My" + unique + "XFER");
     ASSERT_TRUE(is_running(pid));
-    EXPECT_TRUE(end_process(t.effects, unique + "xfer"));
+    EXPECT_TRUE(end_process(t.session.effects, unique + "xfer"));
     EXPECT_EQ(process_state(pid), 0) << "no zombie left";
     EXPECT_TRUE(t.effects.boxes.empty());
 }
@@ -70,9 +70,9 @@ TEST_F(EndProcessTest, EndsAndReapsAChildWhoseNameEndsWithTheGivenOneInAnyCase)
 TEST_F(EndProcessTest, ANameThatMatchesNothingEndsNothing)
 {
     const pid_t pid = start_child(unique + "x");
-    EXPECT_FALSE(end_process(t.effects, unique + "y"));
-    EXPECT_FALSE(end_process(t.effects, "x" + unique + "x"));  // longer than the process's name
-    EXPECT_FALSE(end_process(t.effects, ""));
+    EXPECT_FALSE(end_process(t.session.effects, unique + "y"));
+    EXPECT_FALSE(end_process(t.session.effects, "x" + unique + "x"));  // longer than the process's name
+    EXPECT_FALSE(end_process(t.session.effects, ""));
     EXPECT_TRUE(is_running(pid));
     EXPECT_TRUE(t.effects.boxes.empty());
 }
@@ -83,11 +83,11 @@ TEST_F(EndProcessTest, EndsAnotherProcessOfTheUserOnlyWhenNoChildOfOursMatches)
     ASSERT_TRUE(is_running(stranger));
     const pid_t child = start_child("b" + unique);
 
-    EXPECT_TRUE(end_process(t.effects, unique));
+    EXPECT_TRUE(end_process(t.session.effects, unique));
     EXPECT_EQ(process_state(child), 0);
     EXPECT_TRUE(is_running(stranger));
 
-    EXPECT_TRUE(end_process(t.effects, unique));
+    EXPECT_TRUE(end_process(t.session.effects, unique));
     EXPECT_TRUE(stops_running(stranger));
 }
 

@@ -39,7 +39,7 @@ protected:
     }
     bool send(std::int32_t polls = 60)
     {
-        return Send_LogoToEcr(tool_link(t.session), t.dirs.DataDir, pictures_dir(), "shop.bmp", polls);
+        return Send_LogoToEcr(t.session.transfer_link(), t.dirs.DataDir, pictures_dir(), "shop.bmp", polls);
     }
 
     std::vector<std::string> runs() const { return read_lines(record); }

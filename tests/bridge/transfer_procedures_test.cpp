@@ -36,20 +36,20 @@ protected:
 TEST_F(TransferProceduresTest, ASendThatSucceedsReturnsTrueAndLogsNothing)
 {
     install_tool("exit 0");
-    EXPECT_TRUE(Send_PrgPluToEcr(t.session));
+    EXPECT_TRUE(Send_PrgPluToEcr(t.session.transfer_link()));
     EXPECT_EQ(runs(), std::vector<std::string>{xfer(1, 1)});
     EXPECT_TRUE(t.log().empty());
 }
 
 TEST_F(TransferProceduresTest, AToolOrLibraryThatIsMissingGivesOneNotStartedLine)
 {
-    EXPECT_FALSE(Send_PrgPluToEcr(t.session));  // no tillxfer
+    EXPECT_FALSE(Send_PrgPluToEcr(t.session.transfer_link()));  // no tillxfer
     EXPECT_EQ(t.log(), std::vector<std::string>{"Send_PrgPluToEcr error using tillxfer"});
 
     install_tool("exit 0");
     TestSession other;  // its AppDir has the tool but no library
     fs::copy_file(tool(), fs::path(other.dirs.AppDir) / "tillxfer");
-    EXPECT_FALSE(Receive_GraphicEcr(other.session));
+    EXPECT_FALSE(Receive_GraphicEcr(other.session.transfer_link()));
     EXPECT_EQ(other.log(), std::vector<std::string>{"Receive_GraphicEcr error using tillxfer"});
     EXPECT_TRUE(runs().empty());
     EXPECT_TRUE(other.effects.boxes.empty());
@@ -58,7 +58,7 @@ TEST_F(TransferProceduresTest, AToolOrLibraryThatIsMissingGivesOneNotStartedLine
 TEST_F(TransferProceduresTest, AnErrorCodeIsLoggedInHexWithItsText)
 {
     install_tool(report_code(0x1001) + "; exit 1");
-    EXPECT_FALSE(Send_PrgPluToEcr(t.session));
+    EXPECT_FALSE(Send_PrgPluToEcr(t.session.transfer_link()));
     EXPECT_EQ(t.log(), std::vector<std::string>{
                            "Send_PrgPluToEcr error. Code: 1001 Desc: The ECR side is in the state of BUSY."});
 }
@@ -68,7 +68,7 @@ TEST_F(TransferProceduresTest, ATimeoutIsLoggedAndTheHangingToolEnded)
     const fs::path pidFile = t.root.path() / "pid.txt";
     install_tool(record_pid(pidFile) + "\n" + kHang);
     // The procedures poll 60 to 180 times; their step is the same with one poll.
-    EXPECT_FALSE(transfer_step(tool_link(t.session), kToRegister, kFilePrgPlu, 1, "Send_PrgPluToEcr"));
+    EXPECT_FALSE(transfer_step(t.session.transfer_link(), kToRegister, kFilePrgPlu, 1, "Send_PrgPluToEcr"));
     const pid_t pid = reaper(wait_for_pid(pidFile));
     ASSERT_GT(pid, 0);
     EXPECT_EQ(t.log(), std::vector<std::string>{"Send_PrgPluToEcr error. Code: 270F Desc: Timeout Error"});
@@ -98,7 +98,7 @@ TEST_F(TransferProceduresTest, SendPrgModeReceivesTheLogoFirstAndReturnsTheSends
         install_tool("if [ \"$3\" = 0 ]; then code=" + std::to_string(k.logoCode) + "; else code=" +
                      std::to_string(k.sendCode) +
                      "; fi\nprintf '%s' $code > \"$TILLBRIDGE_RESULT_FILE\"\n[ $code = 0 ]");
-        EXPECT_EQ(Send_PrgModeToEcr(t.session), k.result);
+        EXPECT_EQ(Send_PrgModeToEcr(t.session.transfer_link()), k.result);
         EXPECT_EQ(runs(), (std::vector<std::string>{xfer(0, 2), xfer(1, 0)}));
         EXPECT_EQ(t.log(), k.log);
     }

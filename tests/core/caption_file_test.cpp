@@ -138,17 +138,17 @@ TEST_F(LoadCaptionFileTest, AKeyThatALaterFileLacksKeepsItsText)
 {
     write("FrmDescIta.txt", "FRM_REPORT_EXPORT_C_EXPORT=Esporta\r\nFRM_LANGUAGE_C_SAVE=Salva\r\n");
     write("FrmDescGer.txt", "FRM_LANGUAGE_C_SAVE=Speichern\r\n");
-    EXPECT_TRUE(load_caption_file(s, "FrmDescIta.txt"));
-    EXPECT_TRUE(load_caption_file(s, "FrmDescGer.txt"));
-    EXPECT_EQ(s.captions.text("FRM_REPORT_EXPORT_C_EXPORT"), "Esporta");
-    EXPECT_EQ(s.captions.text("FRM_LANGUAGE_C_SAVE"), "Speichern");
+    EXPECT_TRUE(load_caption_file(s.language.captions, s.caption_files(), "FrmDescIta.txt"));
+    EXPECT_TRUE(load_caption_file(s.language.captions, s.caption_files(), "FrmDescGer.txt"));
+    EXPECT_EQ(s.language.captions.text("FRM_REPORT_EXPORT_C_EXPORT"), "Esporta");
+    EXPECT_EQ(s.language.captions.text("FRM_LANGUAGE_C_SAVE"), "Speichern");
     EXPECT_TRUE(t.effects.boxes.empty());
 }
 
 TEST_F(LoadCaptionFileTest, AMissingFileShowsTheNoticeAndGivesFalse)
 {
     s.messages.MsgLanguageFileMissing = "No such language";
-    EXPECT_FALSE(load_caption_file(s, "FrmDescSve.txt"));
+    EXPECT_FALSE(load_caption_file(s.language.captions, s.caption_files(), "FrmDescSve.txt"));
     ASSERT_EQ(t.effects.boxes.size(), 1u);
     EXPECT_EQ(t.effects.boxes[0].text, "No such language");
     EXPECT_EQ(t.effects.boxes[0].icon, MsgIcon::Information);
@@ -159,8 +159,8 @@ TEST_F(LoadCaptionFileTest, AMissingFileShowsTheNoticeAndGivesFalse)
 TEST_F(LoadCaptionFileTest, AFileThatCannotBeOpenedGivesFalseWithoutANotice)
 {
     fs::create_directories(fs::path(s.dirs.SetupDir) / "FrmDescSpa.txt");
-    EXPECT_FALSE(load_caption_file(s, "FrmDescSpa.txt"));
-    EXPECT_FALSE(load_caption_file(s, ""));
+    EXPECT_FALSE(load_caption_file(s.language.captions, s.caption_files(), "FrmDescSpa.txt"));
+    EXPECT_FALSE(load_caption_file(s.language.captions, s.caption_files(), ""));
     EXPECT_TRUE(t.effects.boxes.empty());
 }
 
@@ -174,13 +174,13 @@ TEST_F(ShippedEnglishCaptions, LoadsWithoutALogLineAndFillsEverySlot)
 {
     test::TestSession t;
     fs::copy_file(file, fs::path(t.session.dirs.SetupDir) / "FrmDescEng.txt");
-    ASSERT_TRUE(load_caption_file(t.session, "FrmDescEng.txt"));
+    ASSERT_TRUE(load_caption_file(t.session.language.captions, t.session.caption_files(), "FrmDescEng.txt"));
     EXPECT_TRUE(t.log().empty());
     for (const CaptionKeyGroup& g : caption_key_groups())
         for (std::string_view key : g.keys)
-            EXPECT_FALSE(t.session.captions.text(key).empty()) << key;
+            EXPECT_FALSE(t.session.language.captions.text(key).empty()) << key;
 
-    const CaptionTexts& c = t.session.captions;
+    const CaptionTexts& c = t.session.language.captions;
     EXPECT_EQ(c.text("FRM_ALL_C_SALVA"), "Save Setup");
     EXPECT_EQ(c.text("FRM_ALL_MASSIMO_SUPERATO_MSG"), "Value insert to high!");
     EXPECT_EQ(c.text("FRM_WORKING_MODE_L_PM_PER_RESULT"), "\xB1%, \xB1 Result");  // Windows-1252

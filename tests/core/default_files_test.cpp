@@ -47,7 +47,7 @@ TEST_F(CopiaDefFileTest, LeavesByteCopiesOfTheChosenModelsDefaults)
         test::write_bytes(model(std::string(c.prefix) + "PRG_PLU.BIN"), plu);
         test::write_bytes(data("PRG_MODE.BIN"), {1, 2, 3});  // the programming being replaced
 
-        copia_def_file(s);
+        copia_def_file(s.default_file_copy());
 
         EXPECT_EQ(test::read_bytes(data("PRG_MODE.BIN")), mode) << c.prefix;
         EXPECT_EQ(test::read_bytes(data("PRG_PLU.BIN")), plu) << c.prefix;
@@ -62,7 +62,7 @@ TEST_F(CopiaDefFileTest, BothDefaultsMissingGiveTwoMessagesTwoLinesAndNoProgramm
     test::write_bytes(data("PRG_MODE.BIN"), {1});
     test::write_bytes(data("PRG_PLU.BIN"), {0, 0});
 
-    copia_def_file(s);
+    copia_def_file(s.default_file_copy());
 
     EXPECT_EQ(box_texts(), (std::vector<std::string>{"Error During copy PRG_MODE_FILE", "Error During copy PRG_MODE_PLUE"}));
     for (const auto& b : t.effects.boxes)
@@ -85,7 +85,7 @@ TEST_F(CopiaDefFileTest, APrgModeThatCannotBeReplacedIsLoggedAndShowsItsMessage)
     test::write_bytes(model("ECR4410_PRG_PLU.BIN"), {0, 0});
     fs::create_directories(data("PRG_MODE.BIN") / "in-use");  // can be neither deleted nor overwritten
 
-    copia_def_file(s);
+    copia_def_file(s.default_file_copy());
 
     EXPECT_EQ(box_texts(), (std::vector<std::string>{"Error During copy PRG_MODE_FILE"}));
     EXPECT_EQ(t.log().size(), 2u);  // the delete and the copy
@@ -97,7 +97,7 @@ TEST_F(CopiaDefFileTest, TheMessagesAreTheCurrentSharedTexts)
     choose_model(1);
     s.messages.MsgCopyPrgModeError = "PRG_MODE non copiato";
     s.messages.MsgCopyPrgPluError = "PRG_PLU non copiato";
-    copia_def_file(s);
+    copia_def_file(s.default_file_copy());
     EXPECT_EQ(box_texts(), (std::vector<std::string>{"PRG_MODE non copiato", "PRG_PLU non copiato"}));
 }
 

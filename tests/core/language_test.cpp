@@ -52,11 +52,11 @@ protected:
 TEST_F(LanguageTest, FirstStartWritesCodeZeroAndLoadsEnglish)
 {
     caption_file("FrmDescEng.txt", "FRM_LANGUAGE_C_SAVE=Save\r\n");
-    Read_Language(s);
-    selezione_lingua(s, s.LanguageCode);
+    Read_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), s.language.LanguageCode);
     EXPECT_EQ(test::read_bytes(setup("Language.ini")), (std::vector<std::uint8_t>{0}));
-    EXPECT_EQ(s.LanguageCode, 0);
-    EXPECT_EQ(s.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
+    EXPECT_EQ(s.language.LanguageCode, 0);
+    EXPECT_EQ(s.language.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
     EXPECT_EQ(s.dirs.HelpDir, s.dirs.AppDir + "help" + sep + "eng" + sep);
 }
 
@@ -85,14 +85,14 @@ TEST_F(LanguageTest, EachCodeTakesItsRowOfTheTable)
         const std::string text = "FRM_LANGUAGE_C_SAVE=" + std::string(c.captionFile) + "\r\n";
         test::write_bytes(fs::path(f.dirs.SetupDir) / c.captionFile, std::vector<std::uint8_t>(text.begin(), text.end()));
         test::write_bytes(fs::path(f.dirs.SetupDir) / "Language.ini", {std::uint8_t(c.code)});
-        Read_Language(f);
-        selezione_lingua(f, f.LanguageCode);
-        EXPECT_EQ(f.LanguageCode, c.code);
+        Read_Language(f.language.LanguageCode, f.dirs.SetupDir, f.files, f.log);
+        selezione_lingua(f.language, f.dirs, f.caption_files(), f.language.LanguageCode);
+        EXPECT_EQ(f.language.LanguageCode, c.code);
         EXPECT_EQ(f.dirs.HelpDir, f.dirs.AppDir + "help" + sep + c.helpFolder + sep) << c.code;
-        EXPECT_EQ(f.CaptionFileName, c.captionFile);
-        EXPECT_EQ(f.HelpFileName, file_system_name(c.helpFile));
-        EXPECT_EQ(f.FlagFileName, c.flag);
-        EXPECT_EQ(f.captions.text("FRM_LANGUAGE_C_SAVE"), c.captionFile);
+        EXPECT_EQ(f.language.CaptionFileName, c.captionFile);
+        EXPECT_EQ(f.language.HelpFileName, file_system_name(c.helpFile));
+        EXPECT_EQ(f.language.FlagFileName, c.flag);
+        EXPECT_EQ(f.language.captions.text("FRM_LANGUAGE_C_SAVE"), c.captionFile);
         EXPECT_TRUE(fresh.effects.boxes.empty());
     }
 }
@@ -108,68 +108,68 @@ TEST_F(LanguageTest, ACodeWithoutARowEndsInEnglish)
 {
     caption_file("FrmDescEng.txt", "FRM_LANGUAGE_C_SAVE=Save\r\n");
     language_ini({9});
-    Read_Language(s);
-    EXPECT_EQ(s.LanguageCode, 9);
-    selezione_lingua(s, s.LanguageCode);
-    EXPECT_EQ(s.LanguageCode, 0);
-    EXPECT_EQ(s.CaptionFileName, "FrmDescEng.txt");
-    EXPECT_EQ(s.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
+    Read_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
+    EXPECT_EQ(s.language.LanguageCode, 9);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), s.language.LanguageCode);
+    EXPECT_EQ(s.language.LanguageCode, 0);
+    EXPECT_EQ(s.language.CaptionFileName, "FrmDescEng.txt");
+    EXPECT_EQ(s.language.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
     EXPECT_EQ(test::read_bytes(setup("Language.ini")), (std::vector<std::uint8_t>{9}));  // not written
 }
 
 TEST_F(LanguageTest, AMissingCaptionFileGivesOneNoticeAndEnglish)
 {
     caption_file("FrmDescEng.txt", "FRM_LANGUAGE_C_SAVE=Save\r\n");
-    selezione_lingua(s, 7);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 7);
     EXPECT_EQ(t.effects.boxes.size(), 1u);
-    EXPECT_EQ(s.LanguageCode, 0);
-    EXPECT_EQ(s.FlagFileName, "UK.gif");
-    EXPECT_EQ(s.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
+    EXPECT_EQ(s.language.LanguageCode, 0);
+    EXPECT_EQ(s.language.FlagFileName, "UK.gif");
+    EXPECT_EQ(s.language.captions.text("FRM_LANGUAGE_C_SAVE"), "Save");
     // Save on the language screen then stores the code in force.
-    Write_Language(s);
+    Write_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
     EXPECT_EQ(test::read_bytes(setup("Language.ini")), (std::vector<std::uint8_t>{0}));
 }
 
 TEST_F(LanguageTest, WithoutAnyCaptionFileTheFallbackStopsAtEnglish)
 {
-    selezione_lingua(s, 3);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 3);
     EXPECT_EQ(t.effects.boxes.size(), 2u);  // German, then English
-    EXPECT_EQ(s.LanguageCode, 0);
-    EXPECT_EQ(s.captions.text("FRM_LANGUAGE_C_SAVE"), "");
+    EXPECT_EQ(s.language.LanguageCode, 0);
+    EXPECT_EQ(s.language.captions.text("FRM_LANGUAGE_C_SAVE"), "");
 }
 
 TEST_F(LanguageTest, HelpAndFlagReachTheScreensAndTheirFailuresAreLogged)
 {
     RecordingHooks hooks;
-    s.languageHooks = &hooks;
+    s.language.hooks = &hooks;
     caption_file("FrmDescDan.txt", "");
     help_and_flag(6);
-    selezione_lingua(s, 6);
-    EXPECT_EQ(hooks.help, (std::vector<std::string>{s.dirs.HelpDir + s.HelpFileName}));
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 6);
+    EXPECT_EQ(hooks.help, (std::vector<std::string>{s.dirs.HelpDir + s.language.HelpFileName}));
     EXPECT_EQ(hooks.flags, (std::vector<std::string>{s.dirs.SetupDir + "Denmark.gif"}));
     EXPECT_TRUE(t.log().empty());
 
     // A missing flag picture: the flag step still runs, and one line tells.
     fs::remove(setup("Denmark.gif"));
-    selezione_lingua(s, 6);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 6);
     EXPECT_EQ(hooks.flags.size(), 2u);
     EXPECT_EQ(t.log(), (std::vector<std::string>{"selezione_lingua File not found: " + s.dirs.SetupDir + "Denmark.gif"}));
 
     // A screen that fails to show the flag is logged the same way.
     help_and_flag(6);
     hooks.flagFails = true;
-    selezione_lingua(s, 6);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 6);
     EXPECT_EQ(t.log().back(), "selezione_lingua Invalid picture");
-    EXPECT_EQ(s.LanguageCode, 6);
+    EXPECT_EQ(s.language.LanguageCode, 6);
 }
 
 TEST_F(LanguageTest, AMissingHelpFileIsLoggedAndTheFlagStillShows)
 {
     RecordingHooks hooks;
-    s.languageHooks = &hooks;
+    s.language.hooks = &hooks;
     caption_file("FrmDescEng.txt", "");
     test::write_bytes(setup("UK.gif"), {'G'});
-    selezione_lingua(s, 0);
+    selezione_lingua(s.language, s.dirs, s.caption_files(), 0);
     EXPECT_EQ(hooks.flags.size(), 1u);
     EXPECT_EQ(t.log(), (std::vector<std::string>{"selezione_lingua File not found: " + s.dirs.HelpDir +
                                                  "VelmoraECRProgrammingUtilityHelp(GB).html"}));
@@ -183,9 +183,9 @@ TEST_F(LanguageTest, LanguageIniReadsItsFirstByteAndAnEmptyFileAsZero)
     };
     for (const Case& c : {Case{{}, 0}, Case{{5}, 5}, Case{{2, 7, 7}, 2}}) {
         language_ini(c.bytes);
-        s.LanguageCode = 99;
-        Read_Language(s);
-        EXPECT_EQ(s.LanguageCode, c.code);
+        s.language.LanguageCode = 99;
+        Read_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
+        EXPECT_EQ(s.language.LanguageCode, c.code);
     }
     EXPECT_TRUE(t.log().empty());
 }
@@ -193,10 +193,10 @@ TEST_F(LanguageTest, LanguageIniReadsItsFirstByteAndAnEmptyFileAsZero)
 TEST_F(LanguageTest, AnUnreadableOrUnwritableLanguageIniKeepsTheCodeAndIsLogged)
 {
     fs::create_directories(setup("Language.ini") / "x");
-    s.LanguageCode = 4;
-    Read_Language(s);
-    EXPECT_EQ(s.LanguageCode, 4);
-    Write_Language(s);
+    s.language.LanguageCode = 4;
+    Read_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
+    EXPECT_EQ(s.language.LanguageCode, 4);
+    Write_Language(s.language.LanguageCode, s.dirs.SetupDir, s.files, s.log);
     EXPECT_EQ(t.effects.beeps, 6);
     EXPECT_EQ(t.log(), (std::vector<std::string>{"Superati 3 tentativi di lettura LANGUAGE_FILE",
                                                  "Superati 3 tentativi di Scrittura LANGUAGE_FILE"}));
@@ -219,7 +219,7 @@ TEST_F(LanguageTest, AtStartupTheNoticeShowsTheEnglishMessage)
     ASSERT_EQ(t.effects.boxes.size(), 1u);
     EXPECT_EQ(t.effects.boxes[0].text,
               "The file of the languagge specificated doesn't exist. The program work in english");
-    EXPECT_EQ(s.LanguageCode, 0);
+    EXPECT_EQ(s.language.LanguageCode, 0);
     EXPECT_EQ(s.messages.MsgLanguageFileMissing, "Fichier absent");
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/effects.h"
+#include "base/effects.h"
 
 namespace tw::test {
 

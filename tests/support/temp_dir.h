@@ -8,7 +8,7 @@
 
 #include <stdlib.h>
 
-#include "app/directories.h"
+#include "base/directories.h"
 
 namespace tw::test {
 

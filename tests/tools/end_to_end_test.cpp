@@ -38,8 +38,8 @@ TEST(TransferToVirtualRegister, SendPrgModeReceivesTheLogoThenSends)
     write_bytes(rig.data("PRG_MODE.BIN"), pattern(7078, 61));
     write_bytes(rig.data("PRG_PLU.BIN"), plu_file(12, 12, 62));
 
-    EXPECT_TRUE(Send_PrgModeToEcr(program.session));
-    EXPECT_TRUE(Send_PrgPluToEcr(program.session));
+    EXPECT_TRUE(Send_PrgModeToEcr(program.session.transfer_link()));
+    EXPECT_TRUE(Send_PrgPluToEcr(program.session.transfer_link()));
 
     EXPECT_EQ(read_bytes(rig.data("GRAPHIC.BIN")), pattern(7776, 60));
     EXPECT_EQ(read_bytes(rig.memory("PRG_MODE.BIN")), pattern(7078, 61));
@@ -56,7 +56,7 @@ TEST(TransferToVirtualRegister, SwitchedOffRegisterFailsTheSendWithCode401)
     ProgramOverRig program(rig);
     write_bytes(rig.data("PRG_MODE.BIN"), pattern(7078, 63));
 
-    EXPECT_FALSE(Send_PrgModeToEcr(program.session));
+    EXPECT_FALSE(Send_PrgModeToEcr(program.session.transfer_link()));
     EXPECT_EQ(program.log(), (std::vector<std::string>{
                                  "Receive_GraphicEcr error. Code: 401 Desc: The USB-COM port cannot be opened.",
                                  "Send_PrgModeToEcr: Get logo Failed",
@@ -73,7 +73,7 @@ TEST(TransferToVirtualRegister, SendLogoConvertsTheBitmapAndTheRegisterKeepsTheL
     const Bytes bmp = bmp_file(dots(120, 60, [](int x, int y) { return (x - 60) * (x - 60) + 4 * (y - 30) * (y - 30) < 900; }));
     write_bytes(rig.path("Logos/shop.bmp"), bmp);
 
-    EXPECT_TRUE(Send_LogoToEcr(tool_link(program.session), program.dirs.DataDir, rig.path("Logos").string() + "/",
+    EXPECT_TRUE(Send_LogoToEcr(program.session.transfer_link(), program.dirs.DataDir, rig.path("Logos").string() + "/",
                                "shop.bmp"));
 
     const Bytes logo = convert_logo(bmp, kBridgeLogoParameters).graphic;
@@ -101,7 +101,7 @@ TEST(TransferToVirtualRegister, HangingToolIsEndedAndFreesThePort)
     ASSERT_EQ(hanging.size(), 1u);
     EXPECT_EQ(rig.run_code(TillXferRig::line(0, 2)), 0x401u);
 
-    EXPECT_TRUE(end_process(program.effects, kTillXferProcessName));
+    EXPECT_TRUE(end_process(program.session.effects, kTillXferProcessName));
     EXPECT_TRUE(rig.running_tools().empty());
     EXPECT_FALSE(fs::exists("/proc/" + std::to_string(hanging[0]))) << "left as a zombie";
     EXPECT_TRUE(program.effects.boxes.empty());

@@ -47,7 +47,7 @@ TEST(ChoiceField, StoredValueIsTheNumberOfTheShownText)
 TEST(ChoiceField, ChoiceTextPutsTheNumberBeforeTheCaption)
 {
     TestSession t;
-    t.session.captions.set("FRM_ALL_YES", "SI");
+    t.session.language.captions.set("FRM_ALL_YES", "SI");
     EXPECT_EQ(choice_text(t.session, 0, "FRM_ALL_YES", "YES"), "0. SI");
     EXPECT_EQ(choice_text(t.session, 1, "FRM_ALL_NO", "NO"), "1. NO");
 }
@@ -94,7 +94,7 @@ struct OptionRows : testing::Test {
 
 TEST_F(OptionRows, LoadShowsEachBitInItsSenseAndTheByteChoice)
 {
-    t.session.captions.set("FRM_ALL_NO", "NEIN");
+    t.session.language.captions.set("FRM_ALL_NO", "NEIN");
     t.session.image.bytes[10] = 0x04;  // bit 2 set, bit 1 clear
     t.session.image.bytes[8] = 2;
     form->prepare();

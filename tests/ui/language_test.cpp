@@ -28,8 +28,8 @@ struct LanguageScreens {
         write_text(h.dirs.SetupDir + "FrmDescEng.txt", "FRM_PRES_C_EXIT=EXIT\r\n");
         write_text(h.dirs.SetupDir + "FrmDescSve.txt",
                    "FRM_PRES_C_EXIT=AVSLUTA\r\nFRM_LANGUAGE_OPT_LANG8=Svenska\r\n");
-        Read_Language(h.session);
-        selezione_lingua(h.session, h.session.LanguageCode);
+        Read_Language(h.session.language.LanguageCode, h.session.dirs.SetupDir, h.session.files, h.session.log);
+        selezione_lingua(h.session.language, h.session.dirs, h.session.caption_files(), h.session.language.LanguageCode);
         h.start();
     }
     Bytes language_ini() const { return read_bytes(h.dirs.SetupDir + "Language.ini"); }
@@ -69,9 +69,9 @@ TEST(LanguageSelection, SaveAppliesTheLanguageAtOnceOnTheStartScreenAndStoresIt)
 TEST(LanguageSelection, OpensOnTheCurrentLanguageWithItsCaptions)
 {
     LanguageScreens l;
-    l.h.session.LanguageCode = 6;
-    l.h.session.captions.set("FRM_LANGUAGE_OPT_LANG1", "Engelsk");
-    l.h.session.captions.set("FRM_LANGUAGE_TITLE", "Sprogvalg");
+    l.h.session.language.LanguageCode = 6;
+    l.h.session.language.captions.set("FRM_LANGUAGE_OPT_LANG1", "Engelsk");
+    l.h.session.language.captions.set("FRM_LANGUAGE_TITLE", "Sprogvalg");
     FrmLanguage dialog(l.h.context, l.h.pres.get());
     EXPECT_EQ(dialog.windowTitle(), "Sprogvalg");
     EXPECT_TRUE(control<QRadioButton>(&dialog, "Opt_Lang6")->isChecked());
@@ -92,7 +92,7 @@ TEST(LanguageSelection, SavingALanguageWithoutItsCaptionFileFallsBackToEnglishAn
     ASSERT_EQ(l.h.effects.boxes.size(), 1u);
     EXPECT_EQ(l.h.effects.boxes[0].text, l.h.session.messages.MsgLanguageFileMissing);
     EXPECT_EQ(l.h.effects.boxes[0].icon, MsgIcon::Information);
-    EXPECT_EQ(l.h.session.LanguageCode, 0);
+    EXPECT_EQ(l.h.session.language.LanguageCode, 0);
     EXPECT_EQ(l.language_ini(), Bytes{0});
     EXPECT_EQ(l.flag_shown(), l.flag_file("UK.gif"));
 }
@@ -106,7 +106,7 @@ TEST(LanguageSelection, BackChangesNothing)
     EXPECT_EQ(dialog.selection(), 7);
     QTest::mouseClick(control(&dialog, "C_Annulla"), Qt::LeftButton);
     EXPECT_EQ(l.language_ini(), Bytes{0});
-    EXPECT_EQ(l.h.session.LanguageCode, 0);
+    EXPECT_EQ(l.h.session.language.LanguageCode, 0);
     EXPECT_EQ(control<QPushButton>(l.h.pres.get(), "C_Exit")->text(), "EXIT");
 }
 

@@ -88,10 +88,10 @@ TEST(LogoScreen, CaptionsOfTheCurrentLanguageReplaceTheBuiltInTexts)
 {
     TillXferRig rig;
     UiHarness h(rig.app_dir());
-    h.session.captions.set("FRM_SET_LOGO_TITLE", "Imposta logo");
-    h.session.captions.set("FRM_SET_LOGO_C_SFOGLIA", "Sfoglia");
-    h.session.captions.set("FRM_SET_LOGO_SEL_FILE_SEND_MSG", "Scegliere il file");
-    h.session.captions.set("FRM_ALL_C_ANNULLA", "Indietro");
+    h.session.language.captions.set("FRM_SET_LOGO_TITLE", "Imposta logo");
+    h.session.language.captions.set("FRM_SET_LOGO_C_SFOGLIA", "Sfoglia");
+    h.session.language.captions.set("FRM_SET_LOGO_SEL_FILE_SEND_MSG", "Scegliere il file");
+    h.session.language.captions.set("FRM_ALL_C_ANNULLA", "Indietro");
     h.start();
     click("C_4430");
     click("C_Logo");

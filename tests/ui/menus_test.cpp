@@ -113,11 +113,11 @@ TEST(Menus, CaptionsOfTheCurrentLanguageReplaceTheBuiltInTextsWhenNotEmpty)
 {
     TillXferRig rig;
     UiHarness h(rig.app_dir());
-    h.session.captions.set("FRM_PRINCIPALE_TITLE", "Programmatore - ");
-    h.session.captions.set("FRM_PRINCIPALE_C_BACK", "INDIETRO");
-    h.session.captions.set("FRM_PROGRAM_MODE_TITLE", "Modo programmazione");
-    h.session.captions.set("FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Aliquote IVA");
-    h.session.captions.set("FRM_ALL_C_ANNULLA", "");
+    h.session.language.captions.set("FRM_PRINCIPALE_TITLE", "Programmatore - ");
+    h.session.language.captions.set("FRM_PRINCIPALE_C_BACK", "INDIETRO");
+    h.session.language.captions.set("FRM_PROGRAM_MODE_TITLE", "Modo programmazione");
+    h.session.language.captions.set("FRM_PROGRAM_MODE_C_SET_VAT_RATE", "Aliquote IVA");
+    h.session.language.captions.set("FRM_ALL_C_ANNULLA", "");
     h.start();
     click("C_4410");
     QWidget* principale = visible_window();
@@ -149,7 +149,7 @@ TEST(StartScreen, ShowsTitleVersionPicturesAndLogsStartAndEnd)
     test::TempDir root;
     UiHarness h(root.str());
     fs::copy_file(fs::path(TW_SOURCE_DIR) / "data/Setup/Logo_Angolo.bmp", h.dirs.SetupDir + "Logo_Angolo.bmp");
-    h.session.captions.set("FRM_PRES_TITLE2", "Programmazione registratori");
+    h.session.language.captions.set("FRM_PRES_TITLE2", "Programmazione registratori");
     FrmPres& pres = h.start();
 
     EXPECT_EQ(pres.windowTitle(), "Velmora ECR Programming Utility" + QString(116, ' ') + "V. 3.1.8");

@@ -183,7 +183,7 @@ TEST(ModifyProgramming, TheCommunicationErrorTextComesFromTheCaptionFile)
     RigSettings off;
     off.power = "off";
     MainScreen m(off);
-    m.h.session.captions.set("FRM_PRINCIPALE_COMUNICATION_ERROR_MSG", "Errore di comunicazione: ");
+    m.h.session.language.captions.set("FRM_PRINCIPALE_COMUNICATION_ERROR_MSG", "Errore di comunicazione: ");
     click("C_Back");
     click("C_4430");  // the main screen prepares its messages when it loads
     click("C_ModificaProgrammazione");
@@ -217,7 +217,7 @@ TEST(Reset, NoChangesNothing)
 TEST(Reset, YesReplacesBothFilesWithTheDefaultsAndSendsThemLeavingMemoryAsItWas)
 {
     SetupMenu m;
-    m.h.session.captions.set("MSG_TITLE_RESET", "RESET");
+    m.h.session.language.captions.set("MSG_TITLE_RESET", "RESET");
     click("C_Exit");  // the setup menu prepares its question when it loads
     m.h.effects.answers = {MsgAnswer::No};
     click("C_ModificaProgrammazione");

@@ -70,7 +70,7 @@ struct UiHarness {
     explicit UiHarness(const std::string& appDir) : dirs(Directories::from_app_dir(appDir))
     {
         create_missing_directories(dirs);
-        session.languageHooks = &language;
+        session.language.hooks = &language;
     }
     ~UiHarness()
     {

@@ -96,9 +96,9 @@ TEST(VatEditor, OpensWithTheStoredRatesAndItsCaptions)
 TEST(VatEditor, CaptionsOfTheLanguageApplyWhenTheEditorOpens)
 {
     VatEditor e;
-    e.h.session.captions.set("FRM_SET_VAT_RATE_TITLE", "Aliquote IVA");
-    e.h.session.captions.set("FRM_SET_VAT_RATE_L_VAT_RATE1", "Aliquota 1:");
-    e.h.session.captions.set("FRM_ALL_C_SALVA", "Salva");
+    e.h.session.language.captions.set("FRM_SET_VAT_RATE_TITLE", "Aliquote IVA");
+    e.h.session.language.captions.set("FRM_SET_VAT_RATE_L_VAT_RATE1", "Aliquota 1:");
+    e.h.session.language.captions.set("FRM_ALL_C_SALVA", "Salva");
     EXPECT_EQ(e.screen->windowTitle(), "Set VAT Rate") << "an open screen keeps its texts";
     click("C_Annulla");
     e.open();

@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-#include "app/directories.h"
+#include "base/directories.h"
 
 namespace tw::tools {
 

@@ -1,4 +1,4 @@
-#include "app/shared_messages.h"
+#include "base/shared_messages.h"
 
 namespace tw {
 

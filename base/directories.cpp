@@ -1,4 +1,4 @@
-#include "app/directories.h"
+#include "base/directories.h"
 
 #include <filesystem>
 #include <system_error>

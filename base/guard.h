@@ -4,7 +4,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "app/run_log.h"
+#include "base/run_log.h"
 
 namespace tw {
 
