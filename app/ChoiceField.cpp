@@ -25,6 +25,9 @@ ChoiceField::ChoiceField(const Session& session, const QString& objectName, QWid
 {
     setObjectName(objectName);
     setEditable(false);
+    // A long list (99 departments) scrolls instead of filling the screen.
+    setMaxVisibleItems(20);
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     view()->installEventFilter(this);
 }
 
@@ -68,13 +71,6 @@ bool ChoiceField::eventFilter(QObject* watched, QEvent* event)
     if (watched == view() && is_typed_key(event))
         return true;
     return QComboBox::eventFilter(watched, event);
-}
-
-QString choice_text(const Session& session, int number, const char* key, const char* english)
-{
-    if (!key)
-        return QString::number(number) + QStringLiteral(". ") + to_qt(english);
-    return to_qt(session.language.captions.choice_label(number, key, english));
 }
 
 }  // namespace tw

@@ -27,8 +27,4 @@ private:
     const Session& session_;
 };
 
-// A choice text: the number, ". " and the caption of the key, or the
-// built-in English label (always, for a null key).
-QString choice_text(const Session& session, int number, const char* key, const char* english);
-
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include "editors/sales/FrmDepartmentProgram.h"
 #include "editors/sales/FrmPrgPlu.h"
 #include "editors/sales/FrmSetVatRate.h"
+#include "editors/system/FrmClerkSystemProgram.h"
 
 namespace tw {
 
@@ -22,7 +23,8 @@ const MenuEntry kEditors[] = {
     {"C_TenderProgram", "FRM_PROGRAM_MODE_C_TENDER_PROGRAM", "Program Payment Media"},
     {"C_NSProgram", "FRM_PROGRAM_MODE_C_NS_PROGRAM", "Program #/NS key"},
     {"C_ForeignCurrencyProgram", "FRM_PROGRAM_MODE_C_FOREIGN_CURRENCY_PROGRAM", "Program Foreign Currencies "},
-    {"C_ClerkSystemProgram", "FRM_PROGRAM_MODE_C_CLERK_SYSTEM_PROGRAM", "Program Clerk System"},
+    {"C_ClerkSystemProgram", "FRM_PROGRAM_MODE_C_CLERK_SYSTEM_PROGRAM", "Program Clerk System",
+     make_screen<FrmClerkSystemProgram>},
     {"C_PermissionProgram", "FRM_PROGRAM_MODE_C_PERMISSION_PROGRAM", "Set Passwords"},
     {"C_InstoreBarcodeSetting", "FRM_PROGRAM_MODE_C_INSTORE_BARCODE_SETTING", "Program Instore Barcodes"},
     {"C_SystemOption", "FRM_PROGRAM_MODE_C_SYSTEM_OPTION", "System Options"},

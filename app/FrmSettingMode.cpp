@@ -1,5 +1,7 @@
 #include "app/FrmSettingMode.h"
 
+#include "editors/system/FrmPrintMode.h"
+
 #include <QPushButton>
 
 namespace tw {
@@ -9,7 +11,7 @@ namespace {
 const MenuEntry kEditors[] = {
     {"C_Initial_Setup", "FRM_SETTING_C_INITIAL_SETUP", "Initial Setup"},
     {"C_Working_Mode", "FRM_SETTING_C_WORKING_MODE", "Operating Mode"},
-    {"C_Print_Out_Mode", "FRM_SETTING_C_PRINTOUT_MODE", "Print Mode"},
+    {"C_Print_Out_Mode", "FRM_SETTING_C_PRINTOUT_MODE", "Print Mode", make_screen<FrmPrintMode>},
     {"C_Clerk_Setup", "FRM_SETTING_C_CLERK_SETUP", "Clerk Setup"},
     {"C_EJ_Setup", "FRM_SETTING_C_EJ_SETUP", "EJ Setup"},
     {"C_Report_Setup", "FRM_SETTING_C_REPORT_SETUP", "Report Setup"},

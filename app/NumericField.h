@@ -5,14 +5,16 @@ namespace tw {
 
 struct Session;
 
-// A numeric text field of the editors. Only digits and Backspace reach it
-// (`solo_numeri`); a typed value above the maximum shows MsgValueTooHigh
-// with the error icon and loses its last character.
+// A numeric text field of the editors. Only digits reach it (`solo_numeri`);
+// the editing keys work as in any field, and a paste keeps only its digits.
+// A key or paste that would take the value above the maximum shows
+// MsgValueTooHigh with the error icon and leaves the text as it was.
+// Getting the focus selects the whole value, so typing replaces it.
 //
-// A scaled field (a rate, a price) has two forms: while it has the focus it
-// holds the stored integer in the smallest unit, and an integer of 0 shows
-// as an empty field; otherwise it shows that integer divided by the scale,
-// followed by the unit.
+// A field with a shown form (a rate, a price, a password of at least three
+// digits) has two forms: while it has the focus it holds the stored integer
+// in the smallest unit, and an integer of 0 shows as an empty field;
+// otherwise it shows that integer in its shown form.
 class NumericField : public QLineEdit {
     Q_OBJECT
 public:
@@ -25,9 +27,15 @@ public:
     // Where the Enter key moves the focus; the key itself is dropped.
     void set_enter_target(QWidget* target) { enterTarget_ = target; }
 
-    // Makes the field a scaled one (two forms): `scale` stored units make one
-    // shown unit, shown with `decimals` fixed decimals when the screen opens.
-    // A scale of 1 with no unit still empties a 0 on focus.
+    // The shown form: `scale` stored units make one shown unit, with
+    // `decimals` decimals (all of them kept with fixedDecimals, else trailing
+    // zeros dropped), thousands separators when grouped, at least minDigits
+    // digits, then the unit. A field with any of these, or with emptyZero,
+    // has two forms.
+    void set_format(int scale, int decimals, const QString& unit, bool fixedDecimals = false, bool grouped = false,
+                    int minDigits = 0, bool emptyZero = false);
+    // Makes the field a two-form one with this scale; a scale of 1 with no
+    // unit still empties a 0 on focus.
     void set_scale(int scale, int decimals, const QString& unit);
     // Prices keep their fixed decimals when the focus leaves (1250 shows
     // 12.50); other scaled fields drop trailing zeros (22 %).
@@ -42,11 +50,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void check_maximum(const QString& text);
+    bool takes_key(const QKeyEvent* event) const;
+    void paste_digits();
+    // Keeps an edit when its value stays within the maximum; else puts the
+    // text back as it was and says why.
+    bool keep_within_maximum(const QString& before, int cursorBefore);
     QString shown_number() const;  // the text without its unit
-    QString display_text(long long stored, bool fixedDecimals) const;
 
     Session& session_;
     long long maximum_ = -1;
@@ -54,9 +66,18 @@ private:
     int scale_ = 1;
     int decimals_ = 0;
     QString unit_;
+    bool grouped_ = false;
+    int minDigits_ = 0;
     bool scaled_ = false;
     bool fixedDecimals_ = false;
-    bool rawForm_ = false;  // a scaled field shows the stored integer
+    bool rawForm_ = false;       // a two-form field shows the stored integer
+    bool focusedByClick_ = false;
 };
+
+// A stored integer in its shown form: over the scale with the decimals (all
+// kept when fixed, else trailing zeros dropped), grouped or not, with at
+// least minDigits digits, followed by the unit; in the user's number format.
+QString number_text(long long stored, int scale, int decimals, const QString& unit, bool fixedDecimals,
+                    bool grouped = false, int minDigits = 0);
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "app/TextField.h"
 
+#include <QKeyEvent>
+
 #include "app/session.h"
 #include "app/ui_text.h"
 
@@ -20,6 +22,16 @@ void TextField::load_image_text(const Session& session, std::size_t offset, std:
 void TextField::save_image_text(Session& session, std::size_t offset, std::size_t width) const
 {
     session.image.set_text(session.codecs, offset, width, core_text());
+}
+
+void TextField::keyPressEvent(QKeyEvent* event)
+{
+    const bool typing = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                        !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    const bool full = text().size() >= maxLength() && !hasSelectedText();
+    QLineEdit::keyPressEvent(event);
+    if (typing && full)
+        Q_EMIT refused();
 }
 
 std::string TextField::core_text() const { return to_core(text()); }

@@ -24,6 +24,13 @@ public:
     // The text as Windows-1252 bytes, and back.
     std::string core_text() const;
     void set_core_text(const std::string& cp1252);
+
+Q_SIGNALS:
+    // A typed character did not fit the width and was refused.
+    void refused();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tw

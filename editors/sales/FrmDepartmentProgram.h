@@ -1,20 +1,11 @@
 #pragma once
-#include <QStringList>
-
-#include "app/EditorScreen.h"
-
-class QLabel;
+#include "editors/common/RecordEditor.h"
 
 namespace tw {
 
-class ChoiceField;
-class NumericField;
-class OverviewGrid;
-class TextField;
-
 // The 99 departments: one is edited in the fields, all are listed in the
 // overview grid, whose cyan row is the loaded department.
-class FrmDepartmentProgram : public EditorScreen {
+class FrmDepartmentProgram : public RecordEditor {
     Q_OBJECT
 public:
     FrmDepartmentProgram(ScreenContext& context, QWidget* caller);
@@ -22,53 +13,11 @@ public:
     static constexpr long long kMaxGroup = 10;
     static constexpr long long kMaxPrice = 9999999;
 
-    // Rebuilds the grid and the department-number list from the image.
-    void Carica_Griglia();
-    // Loads department n into the fields and makes its row the cyan one.
-    void Carica_Department(int n);
-
-    int loaded_department() const { return loaded_; }
-    OverviewGrid* grid() const { return grid_; }
-
 protected:
-    void prepare_fields() override;
-    void load_fields() override;
-    void save_fields() override;
-    void after_save() override;
-
-private:
-    void choose_number(int n);
-    void choose_row(int n);
-    int chosen_number() const;
-
-    QLabel* lNumber_;
-    ChoiceField* number_;
-    QLabel* lName_;
-    TextField* name_;
-    QLabel* lStatus1_;
-    ChoiceField* status1_;
-    QLabel* lStatus2_;
-    ChoiceField* status2_;
-    QLabel* lGroup_;
-    NumericField* group_;
-    QLabel* lGroupMax_;
-    QLabel* lPrice_;
-    NumericField* price_;
-    QLabel* lPriceMax_;
-    QLabel* lTax_;
-    ChoiceField* tax_;
-    QLabel* lTakeOutTax_;
-    ChoiceField* takeOutTax_;
-    QLabel* lHalo_;
-    ChoiceField* halo_;
-    QLabel* lPriceType_;
-    ChoiceField* priceType_;
-    OverviewGrid* grid_;
-
-    QStringList status1Texts_, status2Texts_, taxTexts_, haloTexts_, priceTypeTexts_;
-    int decimals_ = 0;
-    int loaded_ = 0;
-    int saved_ = 0;
+    int record_count() const override;
+    int next_record(int saved) const override;
+    std::span<std::uint8_t> record_bytes(int n) override;
+    void store_record(int n) override;
 };
 
 }  // namespace tw

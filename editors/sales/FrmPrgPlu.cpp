@@ -15,8 +15,8 @@
 #include "app/TextField.h"
 #include "app/ui_effects.h"
 #include "app/ui_text.h"
-#include "editors/sales/OverviewGrid.h"
-#include "editors/sales/choice_labels.h"
+#include "editors/common/OverviewGrid.h"
+#include "editors/common/choice_sets.h"
 #include "editors/sales/plu_csv.h"
 #include "editors/sales/plu_fields.h"
 #include "editors/sales/plu_order.h"
@@ -25,20 +25,16 @@
 namespace tw {
 
 namespace {
-const EditorScreen::Setup kSetup{"FrmPrgPlu", "FRM_PRG_PLU_TITLE", "Program PLUs", nullptr, nullptr};
-
-constexpr ChoiceLabel kStatus[] = {
-    {"FRM_PRG_PLU_CMB_STATUS_0_MSG", "OPEN"},
-    {"FRM_PRG_PLU_CMB_STATUS_1_MSG", "NORMAL"},
-    {"FRM_PRG_PLU_CMB_STATUS_2_MSG", "PRESET"},
+constexpr Choice kStatusChoices[] = {
+    {0, "FRM_PRG_PLU_CMB_STATUS_0_MSG", "OPEN"},
+    {1, "FRM_PRG_PLU_CMB_STATUS_1_MSG", "NORMAL"},
+    {2, "FRM_PRG_PLU_CMB_STATUS_2_MSG", "PRESET"},
 };
+constexpr ChoiceSet kStatus{kStatusChoices};
 
-struct Column {
-    const char* key;
-    const char* english;
-    int twips;  // -1: the grid's default width
-};
-constexpr Column kColumns[] = {
+// Widths in twips; -1 keeps the grid's default width. Model 4410 has no
+// price 2: its column is hidden.
+constexpr GridColumn kColumns[] = {
     {"FRM_PRG_PLU_COL_N_MSG", "", 560},
     {"FRM_PRG_PLU_COL_FREECODE_MSG", "PLU #", 1800},
     {"FRM_PRG_PLU_COL_NAME_MSG", "PLU Name", 1800},
@@ -47,20 +43,25 @@ constexpr Column kColumns[] = {
     {"FRM_PRG_PLU_COL_TAX_MSG", "Tax", -1},
     {"FRM_PRG_PLU_COL_TAKE_OUT_TAX_MSG", "T.O.Tax", -1},
     {"FRM_PRG_PLU_COL_PRICE1_MSG", "Price 1", 1340},
-    {"FRM_PRG_PLU_COL_PRICE2_MSG", "Price 2", 1340},
+    {"FRM_PRG_PLU_COL_PRICE2_MSG", "Price 2", 1340, nullptr, On4410::Hidden},
 };
-constexpr int kPrice2Column = 8;
+
+const RecordSetup kSetup{
+    {"FrmPrgPlu", "FRM_PRG_PLU_TITLE", "Program PLUs", nullptr, nullptr},
+    "Cmb_PluNumber", "FRM_PRG_PLU_L_PLU_NUMBER", "Number:", "Fg_Plu", "Carica_Plu", kColumns,
+};
+
+QString price_text(long long minorUnits, int decimals)
+{
+    int scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return number_text(minorUnits, scale, decimals, QString(), true);
+}
 
 // The dialog of the CSV exchange.
 const char kDialogTitle[] = "Percorso Immagine";
 const char kDialogFilter[] = "File CSV(*.csv)";
-
-QLabel* make_label(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 // The PLU name: trailing spaces go while it is edited, and come back (to
 // 16 characters) when the focus leaves.
@@ -88,29 +89,27 @@ protected:
 };
 }  // namespace
 
-FrmPrgPlu::FrmPrgPlu(ScreenContext& context, QWidget* caller) : EditorScreen(context, caller, kSetup)
+FrmPrgPlu::FrmPrgPlu(ScreenContext& context, QWidget* caller) : RecordEditor(context, caller, kSetup)
 {
     Session& s = session();
-    lNumber_ = make_label(this, "L_PluNumber");
-    number_ = new ChoiceField(s, "Cmb_PluNumber", this);
-    lCode_ = make_label(this, "L_FreeCode");
+    lCode_ = add_label("L_FreeCode");
     code_ = new NumericField(s, "E_FreeCode", this);
     code_->set_maximum(kMaxCode);
     code_->setMaxLength(kCodeDigits);
-    lCodeMax_ = make_label(this, "L_PriceMax");
-    lName_ = make_label(this, "L_Name");
+    lCodeMax_ = add_label("L_PriceMax");
+    lName_ = add_label("L_Name");
     name_ = new PluNameField(this);
-    lStatus_ = make_label(this, "L_Status");
+    lStatus_ = add_label("L_Status");
     status_ = new ChoiceField(s, "Cmb_Status", this);
-    lLinkDept_ = make_label(this, "L_LinkDept");
+    lLinkDept_ = add_label("L_LinkDept");
     linkDept_ = new ChoiceField(s, "Cmb_LinkDept", this);
-    lTax_ = make_label(this, "L_Tax");
+    lTax_ = add_label("L_Tax");
     tax_ = new ChoiceField(s, "Cmb_Tax", this);
-    lTakeOutTax_ = make_label(this, "L_TakeOutTax");
+    lTakeOutTax_ = add_label("L_TakeOutTax");
     takeOutTax_ = new ChoiceField(s, "Cmb_TakeOutTax", this);
-    lPrice1_ = make_label(this, "L_Price1");
+    lPrice1_ = add_label("L_Price1");
     price1_ = new NumericField(s, "E_Price1", this);
-    lPrice2_ = make_label(this, "L_Price2");
+    lPrice2_ = add_label("L_Price2");
     price2_ = new NumericField(s, "E_Price2", this);
     for (NumericField* price : {price1_, price2_}) {
         price->set_maximum(kMaxPrice);
@@ -126,12 +125,9 @@ FrmPrgPlu::FrmPrgPlu(ScreenContext& context, QWidget* caller) : EditorScreen(con
     import_->setObjectName("C_Import");
     for (QPushButton* b : {erase_, export_, import_})
         b->setAutoDefault(false);
-    grid_ = new OverviewGrid("Fg_Plu", this);
 
-    auto* fields = new QGridLayout;
-    int row = 0;
-    fields->addWidget(lNumber_, row, 0);
-    fields->addWidget(number_, row++, 1);
+    QGridLayout* fields = field_grid();
+    int row = 1;
     fields->addWidget(lCode_, row, 0);
     fields->addWidget(code_, row, 1);
     fields->addWidget(lCodeMax_, row++, 2, 1, 2);
@@ -149,18 +145,13 @@ FrmPrgPlu::FrmPrgPlu(ScreenContext& context, QWidget* caller) : EditorScreen(con
     fields->addWidget(price1_, row, 1);
     fields->addWidget(lPrice2_, row, 2);
     fields->addWidget(price2_, row++, 3);
-    body()->addLayout(fields);
     auto* actions = new QHBoxLayout;
     actions->addWidget(erase_);
     actions->addStretch();
     actions->addWidget(export_);
     actions->addWidget(import_);
-    body()->addLayout(actions);
-    grid_->setMinimumSize(820, 320);
-    body()->addWidget(grid_);
+    fields->addLayout(actions, row, 0, 1, 4);
 
-    connect(number_, &QComboBox::activated, this, [this] { choose_number(chosen_number()); });
-    connect(grid_, &OverviewGrid::row_chosen, this, &FrmPrgPlu::choose_row);
     connect(erase_, &QPushButton::clicked, this, &FrmPrgPlu::Erase);
     connect(export_, &QPushButton::clicked, this, &FrmPrgPlu::Export);
     connect(import_, &QPushButton::clicked, this, &FrmPrgPlu::Import);
@@ -170,7 +161,7 @@ bool FrmPrgPlu::has_price2() const { return session().ModelCode == 1; }
 
 void FrmPrgPlu::prepare_fields()
 {
-    lNumber_->setText(text("FRM_PRG_PLU_L_PLU_NUMBER", "Number:"));
+    RecordEditor::prepare_fields();
     lCode_->setText(text("FRM_PRG_PLU_L_FREECODE", "PLU :"));
     lCodeMax_->setText(text("MSG_MAX_9999999999999", "(Max Value 9999999999999)"));
     lName_->setText(text("FRM_PRG_PLU_L_NAME", "PLU Name:"));
@@ -189,87 +180,51 @@ void FrmPrgPlu::prepare_fields()
     price2_->setVisible(has_price2());
 
     const Session& s = session();
-    statusTexts_ = choice_texts(s, kStatus);
-    taxTexts_ = choice_texts(s, kTaxChoices);
-    status_->set_choices(statusTexts_);
-    tax_->set_choices(taxTexts_);
-    takeOutTax_->set_choices(taxTexts_);
+    statusLabels_ = choice_labels(s.language.captions, kStatus);
+    taxLabels_ = choice_labels(s.language.captions, kTax);
+    status_->set_choices(choice_texts(s, kStatus));
+    tax_->set_choices(choice_texts(s, kTax));
+    takeOutTax_->set_choices(choice_texts(s, kTax));
     QStringList departments;
     for (int d = 0; d <= 99; ++d)  // 0: no department
         departments << QString::number(d);
     linkDept_->set_choices(departments);
 
     decimals_ = std::clamp(s.DecimalPosition, 0, 8);
-    for (NumericField* price : {price1_, price2_})
-        price->set_scale(price_scale(decimals_), decimals_, QString());
-
-    QStringList headers;
-    std::vector<int> widths;
-    for (int c = 0; c < int(std::size(kColumns)); ++c) {
-        headers << text(kColumns[c].key, kColumns[c].english);
-        widths.push_back(c == kPrice2Column && !has_price2() ? 0 : kColumns[c].twips);
+    int scale = 1;
+    for (int i = 0; i < decimals_; ++i)
+        scale *= 10;
+    for (NumericField* price : {price1_, price2_}) {
+        price->set_scale(scale, decimals_, QString());
+        price->show_value(0);
     }
-    if (!has_price2())
-        headers[kPrice2Column].clear();
-    grid_->rows().set_headers(headers);
-    grid_->set_column_twips(widths);
 }
 
-void FrmPrgPlu::load_fields()
+int FrmPrgPlu::record_count() const { return std::clamp(session().PluCapacity, 0, plu::kMaxRecords); }
+
+int FrmPrgPlu::next_record(int) const { return next_; }
+
+QStringList FrmPrgPlu::row_texts(int n)
 {
-    Carica_Griglia();
-    number_->setCurrentIndex(0);
-    price1_->show_value(0);
-    price2_->show_value(0);
-    Carica_Plu(1);
+    const Codecs& c = session().codecs;
+    const PluRecord& r = session().plu.slot(n);
+    return {QString::number(n), to_qt(r.code(c)), to_qt(r.name(c)),
+            to_qt(label_after_space(statusLabels_, kStatus, r.price_type())).toLower(),
+            to_qt(department_text(r.bytes[plu::kDepartmentOffset])),
+            to_qt(whole_label(taxLabels_, kTax, r.tax_class())).toLower(),
+            to_qt(whole_label(taxLabels_, kTax, r.take_out_tax_class())).toLower(),
+            price_text(std::stoll(r.price(c, 1)), decimals_),
+            has_price2() ? price_text(std::stoll(r.price(c, 2)), decimals_) : QString()};
 }
 
-void FrmPrgPlu::Carica_Griglia()
-{
-    handle("Carica_Griglia", [&] {
-        const Session& s = session();
-        const Codecs& c = s.codecs;
-        grid_->scrollToTop();
-        const int capacity = std::clamp(s.PluCapacity, 0, plu::kMaxRecords);
-        std::vector<QStringList> rows;
-        rows.reserve(std::size_t(capacity));
-        const bool price2 = has_price2();
-        for (int n = 1; n <= capacity; ++n) {
-            const PluRecord& r = s.plu.slot(n);
-            rows.push_back({QString::number(n), to_qt(r.code(c)), to_qt(r.name(c)),
-                            label_after_space(statusTexts_, r.price_type()).toLower(),
-                            to_qt(department_text(r.bytes[plu::kDepartmentOffset])),
-                            whole_label(taxTexts_, r.tax_class()).toLower(),
-                            whole_label(taxTexts_, r.take_out_tax_class()).toLower(),
-                            price_text(std::stoll(r.price(c, 1)), decimals_),
-                            price2 ? price_text(std::stoll(r.price(c, 2)), decimals_) : QString()});
-        }
-        // The number list is "1" to the capacity; it is built once.
-        if (number_->count() != capacity) {
-            QStringList numbers;
-            for (int n = 1; n <= capacity; ++n)
-                numbers << QString::number(n);
-            number_->clear();
-            number_->addItems(numbers);
-        }
-        grid_->rows().set_rows(std::move(rows));
-        grid_->rows().set_highlight(loaded_ - 1);
-    });
-}
-
-void FrmPrgPlu::Carica_Plu(int n)
+void FrmPrgPlu::fill_record(int n)
 {
     Session& s = session();
-    if (n < 1 || n > std::min(s.PluCapacity, plu::kMaxRecords))
-        return;
     const Codecs& c = s.codecs;
     PluRecord& r = s.plu.slot(n);
     // A new PLU starts as price type normal.
     if (n > s.plu.PluCount)
         r.set_price_type(1);
-    grid_->rows().set_highlight(n - 1);
-    grid_->follow_number(n);
-    loaded_ = n;
 
     const QString code = to_qt(r.code(c));
     // A longer code read from a file is shown whole, never cut.
@@ -291,8 +246,7 @@ void FrmPrgPlu::Ordina_Plu()
 {
     Session& s = session();
     context().ui.set_busy(true);
-    guarded(s.log, "FrmPrgPlu Ordina_Plu: ",
-            [&] { tw::Ordina_Plu(s.plu, std::clamp(s.PluCapacity, 0, plu::kMaxRecords)); });
+    guarded(s.log, "FrmPrgPlu Ordina_Plu: ", [&] { tw::Ordina_Plu(s.plu, record_count()); });
     Carica_Griglia();
     context().ui.set_busy(false);
 }
@@ -309,29 +263,10 @@ void FrmPrgPlu::Erase()
     takeOutTax_->select_number(0);
 }
 
-int FrmPrgPlu::chosen_number() const { return number_->currentText().toInt(); }
-
-void FrmPrgPlu::choose_number(int n)
-{
-    Carica_Plu(n);
-    grid_->scroll_to_number(n);
-}
-
-void FrmPrgPlu::choose_row(int n)
-{
-    if (n < 1 || n > number_->count())
-        return;
-    number_->setCurrentIndex(n - 1);
-    Carica_Plu(n);
-}
-
-void FrmPrgPlu::save_fields()
+void FrmPrgPlu::store_record(int n)
 {
     Session& s = session();
-    const int n = chosen_number();
-    const int capacity = std::clamp(s.PluCapacity, 0, plu::kMaxRecords);
-    if (n < 1 || n > capacity)
-        throw std::out_of_range("no PLU number " + std::to_string(n));
+    const int capacity = record_count();
     PluRecord& r = s.plu.slot(n);
 
     PluFields f;
@@ -357,9 +292,9 @@ void FrmPrgPlu::write_file()
 
 void FrmPrgPlu::after_save()
 {
-    number_->setCurrentIndex(next_ - 1);
-    Carica_Plu(next_);
-    grid_->scroll_to_number(next_ >= 3 ? next_ - 1 : next_);
+    select_number(next_);
+    load_record(next_);
+    grid()->scroll_to_number(next_ >= 3 ? next_ - 1 : next_);
 }
 
 bool FrmPrgPlu::send_file() { return Send_PrgPluToEcr(session().transfer_link()); }
@@ -402,7 +337,7 @@ void FrmPrgPlu::Import()
         QString separator = QLocale().decimalPoint();
         const PluCsvOutcome outcome =
             Import_PluCsv(path_to_core(path), s.plu, s.codecs, has_price2(),
-                          std::clamp(s.PluCapacity, 0, plu::kMaxRecords), to_core(separator), s.log);
+                          record_count(), to_core(separator), s.log);
         if (!outcome.ok) {
             const std::string where =
                 outcome.line > 0 ? "The import stopped at line " + std::to_string(outcome.line) + " of the file: "
@@ -413,8 +348,8 @@ void FrmPrgPlu::Import()
         }
         if (outcome.count > 0) {
             Carica_Griglia();
-            number_->setCurrentIndex(0);
-            Carica_Plu(1);
+            select_number(1);
+            load_record(1);
         }
         s.effects.message_box(std::to_string(outcome.count) + (outcome.count == 1 ? " PLU" : " PLUs") +
                                   " read from the file.",

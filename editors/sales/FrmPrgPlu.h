@@ -1,8 +1,10 @@
 #pragma once
 #include <QStringList>
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "app/EditorScreen.h"
+#include "editors/common/RecordEditor.h"
 
 class QLabel;
 class QPushButton;
@@ -11,14 +13,13 @@ namespace tw {
 
 class ChoiceField;
 class NumericField;
-class OverviewGrid;
 class TextField;
 
 // The PLU table: one PLU is edited in the fields, all PluCapacity slots are
 // listed in the overview grid. A PLU's number is its place in the table,
 // sorted by code on every Save. Export and Import exchange the table with a
 // CSV file.
-class FrmPrgPlu : public EditorScreen {
+class FrmPrgPlu : public RecordEditor {
     Q_OBJECT
 public:
     FrmPrgPlu(ScreenContext& context, QWidget* caller);
@@ -27,10 +28,6 @@ public:
     static constexpr int kCodeDigits = 13;
     static constexpr long long kMaxPrice = 9999999;
 
-    // Rebuilds the grid and the number list from the PLU table.
-    void Carica_Griglia();
-    // Loads PLU n into the fields; a free slot becomes price type normal.
-    void Carica_Plu(int n);
     // Sorts the table by code, recounts it and rebuilds the grid.
     void Ordina_Plu();
     // Clears the fields; the table changes on Save.
@@ -38,13 +35,14 @@ public:
     void Export();
     void Import();
 
-    int loaded_plu() const { return loaded_; }
-    OverviewGrid* grid() const { return grid_; }
-
 protected:
+    int record_count() const override;
+    int next_record(int saved) const override;
+    // A free slot becomes price type normal as it is loaded.
+    void fill_record(int n) override;
+    void store_record(int n) override;
+    QStringList row_texts(int n) override;
     void prepare_fields() override;
-    void load_fields() override;
-    void save_fields() override;
     void write_file() override;
     void after_save() override;
     bool send_file() override;
@@ -52,14 +50,9 @@ protected:
     int send_limit_seconds() const override;
 
 private:
-    void choose_number(int n);
-    void choose_row(int n);
-    int chosen_number() const;
     bool has_price2() const;
     QString choose_file(bool forSaving);
 
-    QLabel* lNumber_;
-    ChoiceField* number_;
     QLabel* lCode_;
     NumericField* code_;
     QLabel* lCodeMax_;
@@ -80,11 +73,9 @@ private:
     QPushButton* erase_;
     QPushButton* export_;
     QPushButton* import_;
-    OverviewGrid* grid_;
 
-    QStringList statusTexts_, taxTexts_;
+    std::vector<std::string> statusLabels_, taxLabels_;
     int decimals_ = 0;
-    int loaded_ = 0;
     int next_ = 1;          // the number Save shows afterwards
     QString lastFile_;      // the file Export or Import used last
 };

@@ -7,7 +7,8 @@
 
 #include "app/ChoiceField.h"
 #include "app/TextField.h"
-#include "app/option_form.h"
+#include "editors/common/FieldControl.h"
+#include "editors/common/choice_sets.h"
 #include "support/test_session.h"
 #include "ui_harness.h"
 
@@ -48,8 +49,10 @@ TEST(ChoiceField, ChoiceTextPutsTheNumberBeforeTheCaption)
 {
     TestSession t;
     t.session.language.captions.set("FRM_ALL_YES", "SI");
-    EXPECT_EQ(choice_text(t.session, 0, "FRM_ALL_YES", "YES"), "0. SI");
-    EXPECT_EQ(choice_text(t.session, 1, "FRM_ALL_NO", "NO"), "1. NO");
+    t.session.language.captions.set("FRM_ALL_DISCOUNT", " SCONTO");
+    EXPECT_EQ(choice_texts(t.session, kYesNo), (QStringList{"0. SI", "1. NO"}));
+    EXPECT_EQ(choice_texts(t.session, kAddOnDiscount), (QStringList{"0. ADD ON", "1. SCONTO"}))
+        << "a tight list puts the caption right after the point";
 }
 
 TEST(TextField, TranslatesRegisterCharactersAndKeepsTheWidth)
@@ -70,26 +73,32 @@ TEST(TextField, TranslatesRegisterCharactersAndKeepsTheWidth)
 
 // Option rows as the setting editors describe them: bits with either sense,
 // and a choice number kept in a whole byte.
-constexpr Choice kYesNo[] = {{0, "FRM_ALL_YES", "YES"}, {1, "FRM_ALL_NO", "NO"}};
-constexpr Choice kNoYes[] = {{0, "FRM_ALL_NO", "NO"}, {1, "FRM_ALL_YES", "YES"}};
-constexpr Choice kSystem[] = {{0, nullptr, "NONE"}, {1, nullptr, "EJ"}, {2, nullptr, "SD"}};
-constexpr OptionField kRows[] = {
-    {"Cmb_ConsecutiveReset", "FRM_REPORT_SETUP_L_CONSECUTIVE_RESET", "Consecutive Reset", 10, 1, kYesNo},
-    {"Cmb_GTReset", "FRM_REPORT_SETUP_L_GT_RESET", "GT Reset", 10, 2, kNoYes},
-    {"Cmb_EJSystem", "FRM_EJ_SETUP_L_EJ_SYSTEM", "EJ System", 8, kWholeByte, kSystem, true},
+constexpr Choice kSystemChoices[] = {{0, nullptr, "NONE"}, {1, nullptr, "EJ"}, {2, nullptr, "SD"}};
+constexpr Field kRows[] = {
+    {"Cmb_ConsecutiveReset", "FRM_REPORT_SETUP_L_CONSECUTIVE_RESET", "Consecutive Reset", bit_at(10, 1), kYesNo},
+    {"Cmb_GTReset", "FRM_REPORT_SETUP_L_GT_RESET", "GT Reset", bit_at(10, 2), kNoYes},
+    {"Cmb_EJSystem", "FRM_EJ_SETUP_L_EJ_SYSTEM", "EJ System", byte_at(8), {kSystemChoices}, {}, On4410::Hidden},
 };
 
+// The rows of an option screen: described fields built into controls.
 struct OptionRows : testing::Test {
-    OptionRows()
+    OptionRows() : form(std::size(kRows))
     {
         auto* grid = new QGridLayout(&parent);
-        form = std::make_unique<OptionForm>(t.session, kRows, &parent, grid);
+        for (const Field& f : kRows) {
+            const FieldControl& c = form.add(t.session, f, &parent);
+            grid->addWidget(c.label(), grid->rowCount(), 0);
+            grid->addWidget(c.control(), grid->rowCount() - 1, 1);
+        }
     }
-    QString shown(std::size_t row) const { return form->field(row)->currentText(); }
+    ChoiceField* field(std::size_t row) const { return form.all()[row].choice(); }
+    QString shown(std::size_t row) const { return field(row)->currentText(); }
+    void load() { form.load(t.session.image.bytes); }
+    void save() { form.save(t.session.image.bytes); }
 
     TestSession t;
     QWidget parent;
-    std::unique_ptr<OptionForm> form;
+    FieldControls form;
 };
 
 TEST_F(OptionRows, LoadShowsEachBitInItsSenseAndTheByteChoice)
@@ -97,34 +106,34 @@ TEST_F(OptionRows, LoadShowsEachBitInItsSenseAndTheByteChoice)
     t.session.language.captions.set("FRM_ALL_NO", "NEIN");
     t.session.image.bytes[10] = 0x04;  // bit 2 set, bit 1 clear
     t.session.image.bytes[8] = 2;
-    form->prepare();
-    form->load();
+    form.prepare();
+    load();
     EXPECT_EQ(shown(0), "0. YES");
     EXPECT_EQ(shown(1), "1. YES");
     EXPECT_EQ(shown(2), "2. SD");
-    EXPECT_EQ(form->field(0)->itemText(1), "1. NEIN");
+    EXPECT_EQ(field(0)->itemText(1), "1. NEIN");
     EXPECT_EQ(parent.findChild<QLabel*>("L_GTReset")->text(), "GT Reset");
 
     t.session.image.bytes[8] = 7;
-    form->load();
-    EXPECT_EQ(form->field(2)->currentIndex(), -1) << "a byte no choice has selects nothing";
+    load();
+    EXPECT_EQ(field(2)->currentIndex(), -1) << "a byte no choice has selects nothing";
 }
 
 TEST_F(OptionRows, SaveChangesOnlyTheOwnBitsAndStoresTheChosenNumber)
 {
     t.session.image.bytes[10] = 0xF9;  // other screens' bits set, bits 1 and 2 clear
     t.session.image.bytes[8] = 0;
-    form->prepare();
-    form->load();
-    form->field(0)->setCurrentIndex(1);  // "1. NO" sets bit 1
-    form->field(1)->setCurrentIndex(1);  // "1. YES" sets bit 2
-    form->field(2)->select_number(1);
-    form->save();
+    form.prepare();
+    load();
+    field(0)->setCurrentIndex(1);  // "1. NO" sets bit 1
+    field(1)->setCurrentIndex(1);  // "1. YES" sets bit 2
+    field(2)->select_number(1);
+    save();
     EXPECT_EQ(t.session.image.bytes[10], 0xFF);
     EXPECT_EQ(t.session.image.bytes[8], 1);
 
-    form->field(2)->setCurrentIndex(-1);
-    form->save();
+    field(2)->setCurrentIndex(-1);
+    save();
     EXPECT_EQ(t.session.image.bytes[8], 0) << "no selection stores 0";
 }
 
@@ -133,17 +142,17 @@ TEST_F(OptionRows, RowsTheModelLacksAreHiddenButStillSaveTheirValue)
     t.session.ModelCode = 0;
     t.session.image.bytes[8] = 2;
     parent.show();
-    form->prepare();
-    form->load();
-    EXPECT_FALSE(form->field(2)->isVisible());
+    form.prepare();
+    load();
+    EXPECT_FALSE(field(2)->isVisible());
     EXPECT_FALSE(parent.findChild<QLabel*>("L_EJSystem")->isVisible());
-    EXPECT_TRUE(form->field(1)->isVisible());
-    form->save();
+    EXPECT_TRUE(field(1)->isVisible());
+    save();
     EXPECT_EQ(t.session.image.bytes[8], 2);
 
     t.session.ModelCode = 1;
-    form->prepare();
-    EXPECT_TRUE(form->field(2)->isVisible());
+    form.prepare();
+    EXPECT_TRUE(field(2)->isVisible());
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     QWidget* programMode = visible_window();
     ASSERT_EQ(programMode->objectName(), "FrmProgramMode");
     const auto editors = visible_editor_buttons(programMode);
-    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram"};
+    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram", "C_ClerkSystemProgram"};
     EXPECT_EQ(int(editors.size()), c.programModeButtons);
     EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
     for (QPushButton* b : editors)
@@ -64,7 +64,10 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     click("C_SettingMode");
     QWidget* settingMode = visible_window();
     ASSERT_EQ(settingMode->objectName(), "FrmSettingMode");
-    EXPECT_EQ(int(visible_editor_buttons(settingMode).size()), c.settingModeButtons);
+    const auto settings = visible_editor_buttons(settingMode);
+    EXPECT_EQ(int(settings.size()), c.settingModeButtons);
+    for (QPushButton* b : settings)
+        EXPECT_EQ(b->isEnabled(), b->objectName() == "C_Print_Out_Mode") << b->objectName().toStdString();
     EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
     click("C_Exit");
     EXPECT_EQ(visible_window()->objectName(), "FrmSetup");

@@ -7,7 +7,7 @@
 
 #include "app/ChoiceField.h"
 #include "editors/sales/FrmPrgPlu.h"
-#include "editors/sales/OverviewGrid.h"
+#include "editors/common/OverviewGrid.h"
 #include "editors/sales/plu_csv.h"
 #include "tools/tillxfer_rig.h"
 #include "ui_harness.h"
@@ -169,7 +169,7 @@ TEST_P(PluSave, SortsWritesAndShowsTheDecidedNumber)
     EXPECT_EQ(s.plu.PluCount, k.count);
     EXPECT_EQ(saved_file(), expected_file());
     EXPECT_EQ(saved_file().size(), 2u + 36u * std::size_t(k.count));
-    EXPECT_EQ(screen->loaded_plu(), k.shown);
+    EXPECT_EQ(screen->loaded_record(), k.shown);
     EXPECT_EQ(field<ChoiceField>("Cmb_PluNumber")->currentText().toInt(), k.shown);
     EXPECT_EQ(field<QLineEdit>("E_FreeCode")->text(), k.shownCode);
     for (int n = 1; n <= s.plu.PluCount; ++n) {
@@ -270,7 +270,7 @@ TEST_F(PluEditor, SavingTheLastSlotKeepsItSelected)
     type_into("E_FreeCode", "77");
     press("C_Salva");
     EXPECT_EQ(s.plu.slot(1).code(s.codecs), "77");
-    EXPECT_EQ(screen->loaded_plu(), 1500);
+    EXPECT_EQ(screen->loaded_record(), 1500);
 }
 
 TEST_F(PluEditor, CancelledDialogsDoNothing)
@@ -312,7 +312,7 @@ TEST_F(PluEditor, ExportThenImportOnTheScreen)
         EXPECT_EQ(s.plu.slot(n).bytes, exported.slot(n).bytes) << n;
     EXPECT_EQ(s.plu.slot(4).code(s.codecs), "4") << "later slots stay";
     EXPECT_EQ(cell(2, 2), "TEA; GREEN      ") << "the grid is rebuilt";
-    EXPECT_EQ(screen->loaded_plu(), 1);
+    EXPECT_EQ(screen->loaded_record(), 1);
     ASSERT_EQ(h.effects.boxes.size(), 1u);
     EXPECT_EQ(h.effects.boxes[0].text, "3 PLUs read from the file.");
     EXPECT_EQ(h.effects.boxes[0].icon, MsgIcon::Information);

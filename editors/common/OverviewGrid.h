@@ -2,21 +2,29 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace tw {
 
-// The rows of an editor's overview grid, built whole by the screen each time
-// it rebuilds the grid. Row r of the model is the record numbered r + 1; the
-// header row is the view's header. The loaded record's row is cyan from the
-// second column on.
+// An editor's overview grid as a model over its records: row r is the record
+// numbered r + 1, and its cells come from the editor when first shown after
+// a refresh. The header row is the view's header. The loaded record's row is
+// cyan from the second column on, every other row white.
 class OverviewGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The texts of one record's row, column by column.
+    using RowTexts = std::function<QStringList(int number)>;
+
     using QAbstractTableModel::QAbstractTableModel;
 
     void set_headers(const QStringList& headers);
-    void set_rows(std::vector<QStringList> rows);
+    // The records to show: `count` of them, their rows from `texts`.
+    void set_records(int count, RowTexts texts);
+    // The records changed: their rows are read again.
+    void refresh();
     // The highlighted row, or -1.
     void set_highlight(int row);
     int highlight() const { return highlight_; }
@@ -29,9 +37,12 @@ public:
 
 private:
     void repaint_row(int row);
+    const QStringList& row_texts(int row) const;
 
     QStringList headers_;
-    std::vector<QStringList> rows_;
+    int count_ = 0;
+    RowTexts texts_;
+    mutable std::vector<std::optional<QStringList>> rows_;
     int highlight_ = -1;
 };
 

@@ -1,4 +1,4 @@
-#include "editors/sales/OverviewGrid.h"
+#include "editors/common/OverviewGrid.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -12,11 +12,26 @@ void OverviewGridModel::set_headers(const QStringList& headers)
     endResetModel();
 }
 
-void OverviewGridModel::set_rows(std::vector<QStringList> rows)
+void OverviewGridModel::set_records(int count, RowTexts texts)
+{
+    texts_ = std::move(texts);
+    count_ = std::max(count, 0);
+    refresh();
+}
+
+void OverviewGridModel::refresh()
 {
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_.assign(std::size_t(count_), std::nullopt);
     endResetModel();
+}
+
+const QStringList& OverviewGridModel::row_texts(int row) const
+{
+    std::optional<QStringList>& texts = rows_[std::size_t(row)];
+    if (!texts)
+        texts = texts_ ? texts_(row + 1) : QStringList();
+    return *texts;
 }
 
 void OverviewGridModel::set_highlight(int row)
@@ -30,9 +45,10 @@ void OverviewGridModel::set_highlight(int row)
 const QString& OverviewGridModel::cell(int row, int column) const
 {
     static const QString empty;
-    if (row < 0 || row >= int(rows_.size()) || column < 0 || column >= rows_[std::size_t(row)].size())
+    if (row < 0 || row >= int(rows_.size()) || column < 0)
         return empty;
-    return rows_[std::size_t(row)][column];
+    const QStringList& texts = row_texts(row);
+    return column < texts.size() ? texts[column] : empty;
 }
 
 void OverviewGridModel::repaint_row(int row)

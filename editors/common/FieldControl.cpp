@@ -1,0 +1,179 @@
+#include "editors/common/FieldControl.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/ChoiceField.h"
+#include "app/NumericField.h"
+#include "app/TextField.h"
+#include "app/session.h"
+#include "app/ui_text.h"
+#include "editors/common/choice_sets.h"
+
+namespace tw {
+
+namespace {
+// Prices show the register's decimals: 10 to the power of DecimalPosition.
+NumberFormat effective_format(const NumberFormat& f, const Session& s)
+{
+    NumberFormat out = f;
+    if (f.scaleFromPrices) {
+        out.decimals = std::clamp(s.DecimalPosition, 0, 8);
+        out.scale = 1;
+        for (int i = 0; i < out.decimals; ++i)
+            out.scale *= 10;
+        out.fixedDecimals = true;
+    }
+    return out;
+}
+}  // namespace
+
+QStringList choice_texts(const Session& session, const ChoiceSet& set)
+{
+    QStringList texts;
+    for (const std::string& t : choice_labels(session.language.captions, set))
+        texts << to_qt(t);
+    return texts;
+}
+
+QString label_name(const Field& field)
+{
+    if (field.labelName)
+        return QString::fromLatin1(field.labelName);
+    QString name = QString::fromLatin1(field.name);
+    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
+    return QStringLiteral("L_") + (underscore >= 0 ? name.mid(underscore + 1) : name);
+}
+
+FieldControl::FieldControl(Session& session, const Field& field, QWidget* parent) : session_(session), field_(field)
+{
+    if (field.labelKey || field.label) {
+        label_ = new QLabel(parent);
+        label_->setObjectName(label_name(field));
+    }
+    const QString name = QString::fromLatin1(field.name);
+    if (is_choice(field)) {
+        choice_ = new ChoiceField(session, name, parent);
+        control_ = choice_;
+    } else if (is_text(field.place.storage)) {
+        text_ = new TextField(name, field.place.width, parent);
+        QObject::connect(text_, &TextField::refused, parent, [&session] { session.effects.beep(); });
+        control_ = text_;
+    } else {
+        numeric_ = new NumericField(session, name, parent);
+        control_ = numeric_;
+    }
+    if (label_)
+        label_->setBuddy(control_);
+    if (field.hint.name) {
+        hint_ = new QLabel(parent);
+        hint_->setObjectName(QString::fromLatin1(field.hint.name));
+    }
+}
+
+void FieldControl::prepare()
+{
+    const Session& s = session_;
+    if (label_)
+        label_->setText(caption(s, field_.labelKey, field_.label));
+    if (choice_) {
+        choiceTexts_ = choice_texts(s, field_.choices);
+        choice_->set_choices(choiceTexts_);
+    }
+    if (numeric_) {
+        const NumberFormat f = effective_format(field_.number, s);
+        numeric_->set_maximum(f.maximum);
+        numeric_->set_format(f.scale, f.decimals, QString::fromLatin1(f.unit), f.fixedDecimals, f.grouped, f.minDigits,
+                             f.emptyZero || f.scaleFromPrices);
+    }
+    if (hint_)
+        hint_->setText(caption(s, field_.hint.key, field_.hint.english));
+    const bool hidden = field_.on4410 == On4410::Hidden && s.ModelCode == 0;
+    for (QWidget* w : {static_cast<QWidget*>(label_), control_, static_cast<QWidget*>(hint_)})
+        if (w)
+            w->setHidden(hidden);
+}
+
+void FieldControl::load(std::span<const std::uint8_t> bytes)
+{
+    const Codecs& c = session_.codecs;
+    if (choice_) {
+        // A stored value without a choice shows none; a save then stores 0.
+        choice_->select_number(int(read_number(bytes, field_.place, c)));
+    } else if (numeric_) {
+        numeric_->show_value(read_number(bytes, field_.place, c));
+    } else {
+        std::string t = read_text(bytes, field_.place, c);
+        if (!field_.keepSpaces)
+            t.erase(t.find_last_not_of(' ') + 1);
+        text_->set_core_text(t);
+    }
+}
+
+void FieldControl::save(std::span<std::uint8_t> bytes) const
+{
+    const Codecs& c = session_.codecs;
+    if (choice_)
+        write_number(bytes, field_.place, choice_->number(), c);
+    else if (numeric_)
+        write_number(bytes, field_.place, numeric_->value(), c);
+    else
+        write_text(bytes, field_.place, text_->core_text(), c);
+}
+
+QString FieldControl::cell_text(std::span<const std::uint8_t> bytes) const
+{
+    const Codecs& c = session_.codecs;
+    if (choice_) {
+        const long long v = read_number(bytes, field_.place, c);
+        for (std::size_t i = 0; i < field_.choices.choices.size() && int(i) < choiceTexts_.size(); ++i)
+            if (field_.choices.choices[i].number == v)
+                return to_qt(Codecs::text_after_space(to_core(choiceTexts_[qsizetype(i)])));
+        return {};
+    }
+    if (numeric_) {
+        const NumberFormat f = effective_format(field_.number, session_);
+        return number_text(read_number(bytes, field_.place, c), f.scale, f.decimals, QString::fromLatin1(f.unit),
+                           f.fixedDecimals, f.grouped, f.minDigits);
+    }
+    std::string t = read_text(bytes, field_.place, c);
+    if (!field_.keepSpaces)
+        t.erase(t.find_last_not_of(' ') + 1);
+    return to_qt(t);
+}
+
+const FieldControl& FieldControls::add(Session& session, const Field& field, QWidget* parent)
+{
+    if (controls_.size() == controls_.capacity())
+        throw std::logic_error("more fields than the screen made room for");
+    return controls_.emplace_back(session, field, parent);
+}
+
+void FieldControls::prepare()
+{
+    for (FieldControl& f : controls_)
+        f.prepare();
+}
+
+void FieldControls::load(std::span<const std::uint8_t> bytes)
+{
+    for (FieldControl& f : controls_)
+        f.load(bytes);
+}
+
+void FieldControls::save(std::span<std::uint8_t> bytes) const
+{
+    for (const FieldControl& f : controls_)
+        f.save(bytes);
+}
+
+const FieldControl& FieldControls::at(const char* name) const
+{
+    for (const FieldControl& f : controls_)
+        if (std::string_view(f.field().name) == name)
+            return f;
+    throw std::out_of_range(std::string("no field ") + name);
+}
+
+}  // namespace tw

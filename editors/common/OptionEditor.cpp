@@ -1,0 +1,122 @@
+#include "editors/common/OptionEditor.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/ui_text.h"
+
+namespace tw {
+
+namespace {
+std::size_t count_fields(std::span<const OptionGroup> groups)
+{
+    std::size_t n = 0;
+    for (const OptionGroup& g : groups) {
+        n += g.fields.size();
+        for (const OptionTab& t : g.tabs)
+            n += count_fields(t.groups);
+    }
+    return n;
+}
+}  // namespace
+
+OptionEditor::OptionEditor(ScreenContext& context, QWidget* caller, const OptionPage& page)
+    : EditorScreen(context, caller, page.setup), fields_(count_fields(page.groups))
+{
+    auto* column = new QVBoxLayout;
+    build(page.groups, this, column);
+    body()->addLayout(column);
+    for (TabSetControl& set : tabSets_)
+        connect(set.widget, &QTabWidget::currentChanged, this, [this, &set](int index) { tab_chosen(set, index); });
+}
+
+void OptionEditor::build(std::span<const OptionGroup> groups, QWidget* parent, QVBoxLayout* into)
+{
+    for (const OptionGroup& g : groups) {
+        switch (g.kind) {
+        case OptionGroup::Kind::Rows: {
+            auto* grid = new QGridLayout;
+            add_rows(g.fields, parent, grid);
+            into->addLayout(grid);
+            break;
+        }
+        case OptionGroup::Kind::Frame: {
+            auto* box = new QGroupBox(parent);
+            box->setObjectName(QString::fromLatin1(g.name));
+            auto* grid = new QGridLayout(box);
+            add_rows(g.fields, box, grid);
+            into->addWidget(box);
+            frames_.push_back({box, &g});
+            break;
+        }
+        case OptionGroup::Kind::TabSet: {
+            auto* tabs = new QTabWidget(parent);
+            tabs->setObjectName(QString::fromLatin1(g.name));
+            for (const OptionTab& t : g.tabs) {
+                auto* page = new QWidget(tabs);
+                auto* layout = new QVBoxLayout(page);
+                build(t.groups, page, layout);
+                layout->addStretch();
+                tabs->addTab(page, QString::fromLatin1(t.english));
+            }
+            into->addWidget(tabs);
+            tabSets_.push_back({tabs, g.tabs, 0});
+            break;
+        }
+        }
+    }
+}
+
+void OptionEditor::add_rows(std::span<const Field> fields, QWidget* parent, QGridLayout* grid)
+{
+    grid->setColumnStretch(1, 1);
+    for (const Field& f : fields) {
+        const FieldControl& c = fields_.add(session(), f, parent);
+        const int row = grid->rowCount();
+        if (c.label())
+            grid->addWidget(c.label(), row, 0);
+        grid->addWidget(c.control(), row, 1);
+        if (c.hint())
+            grid->addWidget(c.hint(), row, 2);
+    }
+}
+
+void OptionEditor::prepare_fields()
+{
+    // Setting the tab captions and the first tabs asks the user nothing.
+    settingCaptions_ = true;
+    for (TabSetControl& set : tabSets_) {
+        for (int i = 0; i < int(set.tabs.size()); ++i)
+            set.widget->setTabText(i, text(set.tabs[std::size_t(i)].key, set.tabs[std::size_t(i)].english));
+        set.widget->setCurrentIndex(0);
+        set.shown = 0;
+    }
+    settingCaptions_ = false;
+    for (FrameControl& f : frames_)
+        f.widget->setTitle(text(f.group->titleKey, f.group->title));
+    fields_.prepare();
+}
+
+void OptionEditor::tab_chosen(TabSetControl& set, int index)
+{
+    if (settingCaptions_ || index < 0)
+        return;
+    const bool refused = session().ModelCode == 0 && index < int(set.tabs.size()) &&
+                         set.tabs[std::size_t(index)].on4410 == TabOn4410::Refused;
+    if (!refused) {
+        set.shown = index;
+        return;
+    }
+    session().effects.message_box(session().messages.MsgOptionNot4410, MsgButtons::Ok, MsgIcon::None);
+    const QSignalBlocker quiet(set.widget);
+    set.widget->setCurrentIndex(set.shown);
+}
+
+void OptionEditor::load_fields() { fields_.load(session().image.bytes); }
+
+void OptionEditor::save_fields() { fields_.save(session().image.bytes); }
+
+}  // namespace tw
