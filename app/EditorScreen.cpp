@@ -19,13 +19,7 @@ EditorScreen::EditorScreen(ScreenContext& context, QWidget* caller, const Setup&
 
     auto* layout = new QVBoxLayout(this);
     if (setup.headingKey) {
-        heading_ = new QLabel(this);
-        heading_->setObjectName("L_Titolo");
-        QFont font = heading_->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.4);
-        heading_->setFont(font);
-        heading_->setAlignment(Qt::AlignCenter);
+        heading_ = make_heading();
         layout->addWidget(heading_);
     }
     body_ = new QVBoxLayout;

@@ -5,6 +5,7 @@
 
 #include "app/FrmSetup.h"
 #include "app/transfer_runner.h"
+#include "transfer/FrmSetLogo.h"
 #include "transfer/wait_seconds.h"
 
 namespace tw {
@@ -23,8 +24,8 @@ FrmPrincipale::FrmPrincipale(ScreenContext& context, QWidget* caller)
     connect(add_button("C_ModificaProgrammazione", "FRM_PRINCIPALE_C_MODIFICA_PROGRAMMAZIONE",
                        "UPDATE CASH REGISTER PROGRAMMING"),
             &QPushButton::clicked, this, &FrmPrincipale::C_ModificaProgrammazione);
-    // The logo screen is not built yet.
-    add_button("C_Logo", "FRM_PRINCIPALE_C_LOGO", "SET UP A LOGO")->setEnabled(false);
+    connect(add_button("C_Logo", "FRM_PRINCIPALE_C_LOGO", "SET UP A LOGO"), &QPushButton::clicked, this,
+            &FrmPrincipale::C_Logo);
     connect(add_button("C_Back", "FRM_PRINCIPALE_C_BACK", "BACK"), &QPushButton::clicked, this, &Screen::unload);
 }
 
@@ -82,6 +83,11 @@ void FrmPrincipale::C_ModificaProgrammazione()
         wait_seconds(0.1, [] { QCoreApplication::processEvents(); });
         open_setup();
     });
+}
+
+void FrmPrincipale::C_Logo()
+{
+    handle("C_Logo", [&] { open_screen<FrmSetLogo>(); });
 }
 
 void FrmPrincipale::open_setup() { open_screen<FrmSetup>(); }

@@ -16,6 +16,7 @@ public:
 
     void C_NuovaProgrammazione();
     void C_ModificaProgrammazione();
+    void C_Logo();
 
 protected:
     void on_load() override;

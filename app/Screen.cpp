@@ -1,6 +1,7 @@
 #include "app/Screen.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QScreen>
 #include <algorithm>
 #include <QShortcut>
@@ -65,6 +66,18 @@ PictureLabel* Screen::make_help_picture()
     help->setToolTip(tr("Help (F1)"));
     connect(help, &PictureLabel::clicked, this, &Screen::open_help);
     return help;
+}
+
+QLabel* Screen::make_heading()
+{
+    auto* heading = new QLabel(this);
+    heading->setObjectName("L_Titolo");
+    QFont font = heading->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    heading->setFont(font);
+    heading->setAlignment(Qt::AlignCenter);
+    return heading;
 }
 
 void Screen::open_help()

@@ -8,6 +8,8 @@
 #include "app/screen_context.h"
 #include "app/session.h"
 
+class QLabel;
+
 namespace tw {
 
 class PictureLabel;
@@ -59,6 +61,8 @@ protected:
 
     // The help picture `I_Help`; it and F1 open the current language's help.
     PictureLabel* make_help_picture();
+    // The screen's heading `L_Titolo`: large, bold, centred.
+    QLabel* make_heading();
     void open_help();
 
     // The caption rule for this screen's controls.

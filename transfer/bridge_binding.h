@@ -8,13 +8,15 @@
 namespace tw {
 
 // The names by which the program finds the bridge library and ends a
-// hanging transfer tool.
+// hanging tool.
 #ifdef _WIN32
 inline constexpr const char* kBridgeLibraryName = "tillbridge.dll";
 inline constexpr const char* kTillXferProcessName = "tillxfer.exe";
+inline constexpr const char* kTillPictProcessName = "tillpict.exe";
 #else
 inline constexpr const char* kBridgeLibraryName = "libtillbridge.so";
 inline constexpr const char* kTillXferProcessName = "tillxfer";
+inline constexpr const char* kTillPictProcessName = "tillpict";
 #endif
 
 // The program's binding of the three transfer exports of tillbridge. The

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "image/logo_conversion.h"
+#include "support/bmp_fixtures.h"
 #include "support/recording_effects.h"
 #include "tillxfer_rig.h"
 #include "transfer/end_process.h"
+#include "transfer/logo_transfer.h"
 #include "transfer/transfer_procedures.h"
 
 namespace tw::test {
@@ -60,6 +63,25 @@ TEST(TransferToVirtualRegister, SwitchedOffRegisterFailsTheSendWithCode401)
                                  "Send_PrgModeToEcr error. Code: 401 Desc: The USB-COM port cannot be opened.",
                              }));
     EXPECT_FALSE(fs::exists(rig.memory("PRG_MODE.BIN")));
+}
+
+TEST(TransferToVirtualRegister, SendLogoConvertsTheBitmapAndTheRegisterKeepsTheLogo)
+{
+    TillXferRig rig;
+    ProgramOverRig program(rig);
+    fs::create_directory(rig.path("Logos"));
+    const Bytes bmp = bmp_file(dots(120, 60, [](int x, int y) { return (x - 60) * (x - 60) + 4 * (y - 30) * (y - 30) < 900; }));
+    write_bytes(rig.path("Logos/shop.bmp"), bmp);
+
+    EXPECT_TRUE(Send_LogoToEcr(program.session.transfer_link(), program.dirs.DataDir, rig.path("Logos").string() + "/",
+                               "shop.bmp"));
+
+    const Bytes logo = convert_logo(bmp, kBridgeLogoParameters).graphic;
+    ASSERT_EQ(logo.size(), 7776u);
+    EXPECT_EQ(read_bytes(rig.path("Logos/GRAPHIC.BIN")), logo);
+    EXPECT_EQ(read_bytes(rig.data("GRAPHIC.BIN")), logo);
+    EXPECT_EQ(read_bytes(rig.memory("GRAPHIC.BIN")), logo);
+    EXPECT_TRUE(program.log().empty());
 }
 
 // A hanging tool holds the port until it is ended; ended, it leaves no

@@ -88,7 +88,7 @@ inline int contract_status(std::uint32_t code)
 }
 
 // A temporary application directory as the program sees it: links to the
-// bundle's tillxfer and tillbridge, a TillXfer.ini of the test's own, the
+// bundle's tillxfer, tillpict and tillbridge, a TillXfer.ini of the test's own, the
 // data directory Dati/ with the factory defaults of both models in their
 // model folders, and the register's folder Register/, still empty.
 class TillXferRig {
@@ -98,6 +98,7 @@ public:
         namespace fs = std::filesystem;
         const fs::path bundle(TW_BUNDLE_DIR);
         fs::create_symlink(bundle / "tillxfer", root_.path() / "tillxfer");
+        fs::create_symlink(bundle / "tillpict", root_.path() / "tillpict");
         fs::create_symlink(bundle / kBridgeLibraryName, root_.path() / kBridgeLibraryName);
         fs::create_directories(root_.path() / "Dati" / "ECR4410");
         fs::create_directories(root_.path() / "Dati" / "ECR4430");
@@ -162,14 +163,22 @@ public:
         return {"0", "19200", std::to_string(direction), "", std::to_string(fileNumber), "BIN", "2", "0", "0", "0"};
     }
 
-    // Starts the tool directly, as the bridge would, with the positions 1 to
+    // Starts tillxfer directly, as the bridge would, with the positions 1 to
     // 10 given (an empty position 4 becomes the data directory), and waits.
     ToolRun run_tool(std::vector<std::string> positions, bool withResultFile = true) const
     {
         if (positions.size() > 3 && positions[3].empty())
             positions[3] = root_.str() + "Dati/";
-        std::vector<std::string> args{root_.str() + "tillxfer"};
-        args.insert(args.end(), positions.begin(), positions.end());
+        return run_program("tillxfer", positions, withResultFile);
+    }
+
+    // Starts one of the rig's tools with the given arguments after its path,
+    // with or without the bridge's result file, and waits.
+    ToolRun run_program(const std::string& tool, const std::vector<std::string>& arguments,
+                        bool withResultFile = true) const
+    {
+        std::vector<std::string> args{root_.str() + tool};
+        args.insert(args.end(), arguments.begin(), arguments.end());
         const std::string resultFile = results_.str() + "result";
         write_bytes(resultFile, {});
 
@@ -184,12 +193,12 @@ public:
         const std::vector<char*> argv = pointers(args), envp = pointers(env);
         ToolRun run;
         if (::posix_spawn(&pid, args[0].c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-            ADD_FAILURE() << "tillxfer did not start";
+            ADD_FAILURE() << tool << " did not start";
             return run;
         }
         int status = 0;
         if (!wait_bounded(pid, status)) {
-            ADD_FAILURE() << "tillxfer still running after " << kRunLimit.count() << " s; ended";
+            ADD_FAILURE() << tool << " still running after " << kRunLimit.count() << " s; ended";
             return run;
         }
         run.exited = WIFEXITED(status);
@@ -200,17 +209,12 @@ public:
         return run;
     }
 
-    // The result code of a direct run; checks the exit status against it.
-    std::uint32_t run_code(const std::vector<std::string>& positions) const
+    // The result code of a direct run of tillxfer, or of `tool`; checks the
+    // exit status against it.
+    std::uint32_t run_code(const std::vector<std::string>& positions) const { return reported(run_tool(positions)); }
+    std::uint32_t run_code(const std::string& tool, const std::vector<std::string>& arguments) const
     {
-        const ToolRun run = run_tool(positions);
-        EXPECT_TRUE(run.exited);
-        if (!run.reported) {
-            ADD_FAILURE() << "no result code reported";
-            return 0xFFFFFFFF;
-        }
-        EXPECT_EQ(run.exitStatus, contract_status(*run.reported)) << "code " << *run.reported;
-        return *run.reported;
+        return reported(run_program(tool, arguments));
     }
 
     // One transfer through the bridge library bound from the application
@@ -219,6 +223,16 @@ public:
     {
         std::int32_t code = -1;
         if (bridge_.util_send_cmd_to_ecr(app_dir(), std::uint8_t(direction), std::uint8_t(fileNumber), code, polls) != 1)
+            return std::nullopt;
+        return code;
+    }
+
+    // One conversion by tillpict through the bridge, as the program starts it.
+    std::optional<std::int32_t> bridge_logo(const std::string& bitmapDir, const std::string& bitmapName,
+                                            std::int32_t polls = 3)
+    {
+        std::int32_t code = -1;
+        if (bridge_.util_send_logo_to_ecr(app_dir(), bitmapDir, bitmapName, code, polls) != 1)
             return std::nullopt;
         return code;
     }
@@ -233,6 +247,17 @@ public:
     }
 
 private:
+    static std::uint32_t reported(const ToolRun& run)
+    {
+        EXPECT_TRUE(run.exited);
+        if (!run.reported) {
+            ADD_FAILURE() << "no result code reported";
+            return 0xFFFFFFFF;
+        }
+        EXPECT_EQ(run.exitStatus, contract_status(*run.reported)) << "code " << *run.reported;
+        return *run.reported;
+    }
+
     // A direct run that does not end by itself is a fault of the tool: end it
     // rather than let the suite hang.
     static constexpr std::chrono::seconds kRunLimit{60};

@@ -124,8 +124,9 @@ TEST_P(EditorConventions, BackDiscardsAndSaveWritesTheFile)
     change_a_field(visible_window());
     click("C_Salva");
     EXPECT_NE(p.file(e), before) << "Save writes the change";
-    if (e.file == std::string("PRG_MODE.BIN"))
+    if (e.file == std::string("PRG_MODE.BIN")) {
         EXPECT_EQ(p.file(e), Bytes(p.h.session.image.bytes.begin(), p.h.session.image.bytes.end()));
+    }
     EXPECT_TRUE(p.h.effects.boxes.empty()) << "Save is silent";
 }
 

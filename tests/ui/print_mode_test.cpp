@@ -59,8 +59,9 @@ TEST_P(PrintModeOption, SavesOnlyItsOwnPlace)
     save();
     EXPECT_EQ(s.image.byte(c.offset), c.expected);
     for (std::size_t i = 0; i < before.size(); ++i)
-        if (i != c.offset)
+        if (i != c.offset) {
             ASSERT_EQ(s.image.bytes[i], before[i]) << "byte " << i;
+        }
     EXPECT_EQ(saved_file(), image());
 }
 

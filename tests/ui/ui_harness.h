@@ -24,8 +24,22 @@ namespace tw::test {
 // the file dialogs (answered from a queue).
 class RecordingUiEffects : public UiEffects {
 public:
-    QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
-    QString save_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
+    struct FileDialog {
+        QString title;
+        QString directory;
+        QString filter;
+    };
+
+    QString open_file_name(QWidget*, const QString& title, const QString& directory, const QString& filter) override
+    {
+        fileDialogs.push_back({title, directory, filter});
+        return next();
+    }
+    QString save_file_name(QWidget*, const QString& title, const QString& directory, const QString& filter) override
+    {
+        fileDialogs.push_back({title, directory, filter});
+        return next();
+    }
     void show_help(QWidget*, const QString& helpFile) override { helpFiles.push_back(helpFile); }
     void open_folder(const QString& directory) override { foldersOpened.push_back(directory); }
     void set_busy(bool busy) override
@@ -36,6 +50,7 @@ public:
 
     std::vector<QString> helpFiles;
     std::vector<QString> foldersOpened;
+    std::vector<FileDialog> fileDialogs;
     std::vector<QString> fileAnswers;
     int busyDepth = 0;
     int maxBusyDepth = 0;

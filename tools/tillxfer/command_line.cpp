@@ -1,21 +1,10 @@
 #include "tools/tillxfer/command_line.h"
 
+#include "tools/common/tool_support.h"
+
 namespace tw::xfer {
 
-std::optional<unsigned> parse_decimal(const std::string& text, unsigned max)
-{
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
-    unsigned long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + unsigned(c - '0');
-    }
-    if (value > max)
-        return std::nullopt;
-    return unsigned(value);
-}
+using tools::parse_decimal;
 
 ParsedCommand parse_command_line(const std::vector<std::string>& args)
 {

@@ -34,7 +34,4 @@ struct ParsedCommand {
 // (0x208), then the range order (0x203).
 ParsedCommand parse_command_line(const std::vector<std::string>& args);
 
-// A decimal number of digits only, at most `max`; empty otherwise.
-std::optional<unsigned> parse_decimal(const std::string& text, unsigned max);
-
 }  // namespace tw::xfer

@@ -26,14 +26,4 @@ enum class Result : std::uint32_t {
     RegisterRefused = 0x1002,
 };
 
-// The process exit status that goes with a result: 0 exactly for Ok,
-// otherwise the low 8 bits of the code, or 1 when those are 0.
-inline int exit_status(Result r)
-{
-    const auto code = static_cast<std::uint32_t>(r);
-    if (code == 0)
-        return 0;
-    return (code & 0xFF) != 0 ? int(code & 0xFF) : 1;
-}
-
 }  // namespace tw::xfer

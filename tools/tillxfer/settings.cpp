@@ -4,9 +4,11 @@
 #include <cctype>
 #include <vector>
 
-#include "tools/tillxfer/command_line.h"
+#include "tools/common/tool_support.h"
 
 namespace tw::xfer {
+
+using tools::parse_decimal;
 
 namespace {
 

@@ -13,6 +13,7 @@
 #endif
 
 #include "image/file_access.h"
+#include "tools/common/tool_support.h"
 #include "tools/tillxfer/command_line.h"
 #include "tools/tillxfer/settings.h"
 #include "tools/tillxfer/virtual_register.h"
@@ -74,24 +75,12 @@ void pace(std::size_t bytes, unsigned lineSpeed)
 // cannot be read whole.
 Result read_data_file(const fs::path& path, Bytes& out)
 {
-    std::FILE* f = std::fopen(path.string().c_str(), "rb");
-    if (!f)
-        return Result::FileNotOpened;
-    std::fclose(f);
-    bool missing = false;
-    return read_whole_file(path.string(), out, missing) && !missing ? Result::Ok : Result::FileNotRead;
-}
-
-bool can_make_files_in(const fs::path& dir)
-{
-    std::error_code ec;
-    if (!fs::is_directory(dir, ec))
-        return false;
-#ifndef _WIN32
-    return ::access(dir.c_str(), W_OK | X_OK) == 0;
-#else
-    return true;
-#endif
+    switch (tools::read_input_file(path, out)) {
+    case tools::InputFile::Read: return Result::Ok;
+    case tools::InputFile::NotOpened: return Result::FileNotOpened;
+    case tools::InputFile::NotRead: break;
+    }
+    return Result::FileNotRead;
 }
 
 Result read_settings(const fs::path& toolDir, Settings& settings)
@@ -164,7 +153,7 @@ Result run(const std::vector<std::string>& args, const fs::path& toolDir)
     const Result loaded = file.report ? ecr.load_report(*cmd.fileNumber, file.name, content) : ecr.load(file.name, content);
     if (Result r = loaded; r != Result::Ok)
         return r;
-    if (!can_make_files_in(cmd.dataDir))
+    if (!tools::can_make_files_in(cmd.dataDir))
         return Result::FileNotMade;
     if (reg.lineSpeed)
         pace(content.size(), cmd.lineSpeed);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "image/file_access.h"
+#include "image/graphic_file.h"
 #include "tools/tillxfer/result_codes.h"
 
 namespace tw::xfer {
@@ -55,7 +56,5 @@ private:
     int model_;
     std::filesystem::path factoryDir_;
 };
-
-inline constexpr std::size_t kGraphicFileSize = 7776;
 
 }  // namespace tw::xfer
