@@ -1,20 +1,25 @@
 #include "app/TransferProgress.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tw {
 
 TransferProgress::TransferProgress(QWidget* parent, const QString& what, int limitSeconds)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), limitSeconds_(limitSeconds)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      limitSeconds_(limitSeconds)
 {
     setObjectName("TransferProgress");
     setWindowTitle(tr("Transfer"));
     setWindowModality(Qt::ApplicationModal);
     what_ = new QLabel(what, this);
     what_->setObjectName("L_Transfer");
+    step_ = new QLabel(this);
+    step_->setObjectName("L_Step");
     elapsed_ = new QLabel(this);
     elapsed_->setObjectName("L_Elapsed");
     // The limit is the worst case, not the expected length: the bar shows
@@ -22,10 +27,19 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
     bar_ = new QProgressBar(this);
     bar_->setRange(0, 0);
     bar_->setTextVisible(false);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setObjectName("C_Cancel");
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &TransferProgress::request_cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(what_);
+    layout->addWidget(step_);
     layout->addWidget(bar_);
     layout->addWidget(elapsed_);
+    layout->addLayout(buttons);
     setMinimumWidth(420);
 
     clock_.start();
@@ -43,6 +57,18 @@ void TransferProgress::update_elapsed()
     elapsed_->setText(tr("%1 s elapsed of at most %2 s").arg(seconds).arg(limitSeconds_));
 }
 
+void TransferProgress::set_step(const QString& step) { step_->setText(step); }
+
+void TransferProgress::request_cancel()
+{
+    if (finished_ || cancelRequested_)
+        return;
+    cancelRequested_ = true;
+    cancel_->setEnabled(false);
+    step_->setText(tr("Stopping: %1").arg(step_->text()));
+    Q_EMIT cancelRequested();
+}
+
 void TransferProgress::finish()
 {
     finished_ = true;
@@ -52,17 +78,21 @@ void TransferProgress::finish()
 
 void TransferProgress::reject()
 {
-    // Escape does not stop a transfer; the register decides when it ends.
+    // Escape asks the transfer to stop; the dialog goes when it has ended.
     if (finished_)
         QDialog::reject();
+    else
+        request_cancel();
 }
 
 void TransferProgress::closeEvent(QCloseEvent* event)
 {
-    if (finished_)
+    if (finished_) {
         QDialog::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    request_cancel();
 }
 
 }  // namespace tw

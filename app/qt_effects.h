@@ -17,12 +17,12 @@ class QtEffects : public QObject, public Effects {
 public:
     QtEffects();
     void beep() override;
-    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                          const std::string& title = {}) override;
+    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title = {},
+                          const std::string& detail = {}, MsgAnswer enter = MsgAnswer::Yes) override;
 
 private:
     MsgAnswer show_message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                               const std::string& title);
+                               const std::string& title, const std::string& detail, MsgAnswer enter);
 };
 
 class QtUiEffects : public UiEffects {

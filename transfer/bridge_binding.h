@@ -12,9 +12,11 @@ namespace tw {
 #ifdef _WIN32
 inline constexpr const char* kBridgeLibraryName = "tillbridge.dll";
 inline constexpr const char* kTillXferProcessName = "tillxfer.exe";
+inline constexpr const char* kTillPictProcessName = "tillpict.exe";
 #else
 inline constexpr const char* kBridgeLibraryName = "libtillbridge.so";
 inline constexpr const char* kTillXferProcessName = "tillxfer";
+inline constexpr const char* kTillPictProcessName = "tillpict";
 #endif
 
 // The program's binding of the three transfer exports of tillbridge. The

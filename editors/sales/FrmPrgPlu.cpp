@@ -362,7 +362,7 @@ void FrmPrgPlu::after_save()
     grid_->scroll_to_number(next_ >= 3 ? next_ - 1 : next_);
 }
 
-bool FrmPrgPlu::send_file() { return Send_PrgPluToEcr(session()); }
+bool FrmPrgPlu::send_file(TransferRun& run) { return Send_PrgPluToEcr(session(), run); }
 
 QString FrmPrgPlu::send_description() const { return tr("Sending the PLUs (PRG_PLU.BIN) to the register"); }
 
