@@ -135,6 +135,13 @@ TEST_F(BridgeExportsTest, ResultCodesComeFromTheResultFileElseTheExitStatus)
         // Anything but a 32-bit decimal number falls back to the exit status.
         {"printf 4294967296 > \"$TILLBRIDGE_RESULT_FILE\"; exit 3", 3},
         {"printf '12 monkeys' > \"$TILLBRIDGE_RESULT_FILE\"; exit 5", 5},
+        // The whole file counts, not its first bytes.
+        {"printf '0000000000000000 FAILED 4097' > \"$TILLBRIDGE_RESULT_FILE\"; exit 1", 1},
+        // Only a regular file is read, and never with a blocking open.
+        {"rm -f \"$TILLBRIDGE_RESULT_FILE\"; mkfifo \"$TILLBRIDGE_RESULT_FILE\"; exit 9", 9},
+        {"echo 4097 > '" + (tools.path() / "code.txt").string() + "'; rm -f \"$TILLBRIDGE_RESULT_FILE\"; ln -s '" +
+             (tools.path() / "code.txt").string() + "' \"$TILLBRIDGE_RESULT_FILE\"; exit 4",
+         4},
         // Killed by a signal: discontinued, whatever the file says.
         {report_code(0) + "; kill -9 $$", 1},
     };
