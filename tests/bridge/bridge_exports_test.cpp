@@ -229,13 +229,17 @@ TEST_F(BridgeExportsTest, AToolThatEndsAfterItsTimeoutIsReapedAtTheNextCall)
 {
     const fs::path pidFile = tools.path() / "pid.txt";
     const fs::path fileNames = tools.path() / "result-files.txt";
+    // The tool runs until the test lets it end, however slow the machine.
+    const fs::path go = tools.path() / "go";
     write_tool(tools.path() / "tillxfer", record_pid(pidFile) + "\necho \"$TILLBRIDGE_RESULT_FILE\" > '" +
-                                              fileNames.string() + "'\nsleep 1.3");
+                                              fileNames.string() + "'\nwhile [ ! -e '" + go.string() +
+                                              "' ]; do sleep 0.05; done");
     std::int32_t code = kUntouched;
     EXPECT_EQ(send(1, 0, code), 1);
     EXPECT_EQ(code, 9999);
     const pid_t pid = reaper(wait_for_pid(pidFile));
     ASSERT_GT(pid, 0);
+    std::ofstream(go).put('\n');
     ASSERT_TRUE(stops_running(pid));
     EXPECT_EQ(process_state(pid), 'Z') << "ended, not yet reaped";
 

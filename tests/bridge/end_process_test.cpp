@@ -45,7 +45,7 @@ protected:
     // A started script bears its name once the shell has taken over.
     static void wait_until_named(pid_t pid, const std::string& name)
     {
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             std::ifstream in("/proc/" + std::to_string(pid) + "/comm");
             std::string comm;
             if (std::getline(in, comm) && comm == name)
