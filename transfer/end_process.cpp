@@ -39,6 +39,7 @@ struct ProcessEntry {
     std::string name;  // the executable's file name
     bool ourChild = false;
     std::uint64_t startTime = 0;  // tells the process apart from a later one under the same id
+    long parent = 0;
 };
 
 std::string lower(std::string text)
@@ -85,7 +86,7 @@ std::vector<ProcessEntry> running_processes()
         char name[MAX_PATH * 2] = {};
         WideCharToMultiByte(CP_ACP, 0, entry.szExeFile, -1, name, int(sizeof name) - 1, nullptr, nullptr);
         entries.push_back({long(entry.th32ProcessID), name, entry.th32ParentProcessID == self,
-                           start_time(entry.th32ProcessID)});
+                           start_time(entry.th32ProcessID), long(entry.th32ParentProcessID)});
     }
     CloseHandle(snapshot);
     return entries;
@@ -182,7 +183,7 @@ ProcessEntry entry_of(long pid)
 {
     const std::string dir = "/proc/" + std::to_string(pid);
     const StatFields f = stat_fields(dir);
-    return {pid, executable_name(dir), f.parent == long(::getpid()), f.startTime};
+    return {pid, executable_name(dir), f.parent == long(::getpid()), f.startTime, f.parent};
 }
 
 // The current user's processes from /proc, in the order it lists them.
@@ -256,7 +257,7 @@ std::vector<ToolProcess> own_tool_processes(const std::vector<std::string>& name
     std::vector<ToolProcess> tools;
     for (const ProcessEntry& entry : running_processes())
         if (entry.ourChild && matches(entry, names))
-            tools.push_back({entry.pid, entry.startTime, entry.name});
+            tools.push_back({entry.pid, entry.startTime, entry.parent, entry.name});
     return tools;
 }
 
@@ -276,7 +277,7 @@ bool write_tool_list(const std::string& file, const std::vector<ToolProcess>& to
         return std::filesystem::remove(file, ec) || !ec;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     for (const ToolProcess& t : tools)
-        out << t.pid << ' ' << t.startTime << ' ' << t.name << '\n';
+        out << t.pid << ' ' << t.startTime << ' ' << t.parent << ' ' << t.name << '\n';
     return bool(out.flush());
 }
 
@@ -287,15 +288,18 @@ std::vector<ToolProcess> end_listed_tools(const std::string& file)
     if (!in)
         return ended;
     std::vector<ToolProcess> listed;
-    for (ToolProcess t; in >> t.pid >> t.startTime && std::getline(in >> std::ws, t.name);)
+    for (ToolProcess t; in >> t.pid >> t.startTime >> t.parent && std::getline(in >> std::ws, t.name);)
         listed.push_back(t);
     in.close();
     for (const ToolProcess& t : listed) {
-        // Only the very process that was listed: same id, start time and name.
+        // Only the very process that was listed (same id, start time and
+        // name), and only when the program that started it is gone: a tool
+        // still held by its parent belongs to another running instance.
         if (t.pid <= 0 || t.startTime == 0 || t.name.empty())
             continue;
         for (const ProcessEntry& entry : running_processes())
-            if (entry.pid == t.pid && entry.startTime == t.startTime && entry.name == t.name && end_one(entry))
+            if (entry.pid == t.pid && entry.startTime == t.startTime && entry.name == t.name &&
+                entry.parent != t.parent && end_one(entry))
                 ended.push_back(t);
     }
     std::error_code ec;

@@ -17,10 +17,11 @@ bool end_process(Session& session, const std::string& name);
 
 // A tool process as a later start of the program finds it again: its id,
 // its start time (which tells it apart from a later process under the same
-// id) and its executable name.
+// id), the program that started it and its executable name.
 struct ToolProcess {
     long pid = 0;
     std::uint64_t startTime = 0;
+    long parent = 0;
     std::string name;
 };
 
@@ -40,7 +41,8 @@ inline constexpr char kToolListFile[] = "running_tools.txt";
 // list removes the file.
 bool write_tool_list(const std::string& file, const std::vector<ToolProcess>& tools);
 // Ends each listed process that still runs as the very process listed (id,
-// start time and name), removes the file, and returns the ended ones.
+// start time and name) and whose starting program has gone, removes the
+// file, and returns the ended ones.
 std::vector<ToolProcess> end_listed_tools(const std::string& file);
 
 }  // namespace tw
