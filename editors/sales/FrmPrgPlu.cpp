@@ -229,6 +229,7 @@ void FrmPrgPlu::Carica_Griglia()
     handle("Carica_Griglia", [&] {
         const Session& s = session();
         const Codecs& c = s.codecs;
+        const RunLog::OncePerText once(s.log);
         grid_->scrollToTop();
         const int capacity = std::clamp(s.PluCapacity, 0, plu::kMaxRecords);
         std::vector<QStringList> rows;
