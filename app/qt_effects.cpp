@@ -108,12 +108,12 @@ QString QtUiEffects::save_file_name(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, directory, filter);
 }
 
-void QtUiEffects::show_help(QWidget* parent, const QString& helpFile)
+void QtUiEffects::show_help(QWidget* parent, const QString& helpFile, const QString& section)
 {
     (void)parent;
     if (!help_)
         help_ = new HelpWindow();
-    help_->show_file(helpFile);
+    help_->show_file(helpFile, section);
 }
 
 void QtUiEffects::set_busy(bool busy)

@@ -32,7 +32,7 @@ public:
                            const QString& filter) override;
     QString save_file_name(QWidget* parent, const QString& title, const QString& directory,
                            const QString& filter) override;
-    void show_help(QWidget* parent, const QString& helpFile) override;
+    void show_help(QWidget* parent, const QString& helpFile, const QString& section = {}) override;
     void set_busy(bool busy) override;
 
 private:

@@ -26,7 +26,11 @@ class RecordingUiEffects : public UiEffects {
 public:
     QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
     QString save_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
-    void show_help(QWidget*, const QString& helpFile) override { helpFiles.push_back(helpFile); }
+    void show_help(QWidget*, const QString& helpFile, const QString& section) override
+    {
+        helpFiles.push_back(helpFile);
+        helpSections.push_back(section);
+    }
     void set_busy(bool busy) override
     {
         busyDepth += busy ? 1 : -1;
@@ -34,6 +38,7 @@ public:
     }
 
     std::vector<QString> helpFiles;
+    std::vector<QString> helpSections;
     std::vector<QString> fileAnswers;
     int busyDepth = 0;
     int maxBusyDepth = 0;
