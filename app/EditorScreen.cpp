@@ -73,16 +73,18 @@ void EditorScreen::Salva()
 void EditorScreen::Invia_Ecr()
 {
     handle("Invia_Ecr", [&] {
-        const bool sent = run_transfer<bool>(context(), this, send_description(), send_limit_seconds(),
-                                             [this] { return send_file(); });
+        TransferRun run;
+        const bool sent = run_transfer<bool>(context(), this, send_description(), send_limit_seconds(), run,
+                                             [&] { return send_file(run); });
         if (!sent)
-            session().effects.message_box(session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error);
+            session().effects.message_box(session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error, {},
+                                          run.reason());
     });
 }
 
 void EditorScreen::write_file() { Write_PrgMode(session().image, session().dirs.DataDir, session().files); }
 
-bool EditorScreen::send_file() { return Send_PrgModeToEcr(session().transfer_link()); }
+bool EditorScreen::send_file(TransferRun& run) { return Send_PrgModeToEcr(session().transfer_link(), run); }
 
 QString EditorScreen::send_description() const { return tr("Sending the programming (PRG_MODE.BIN) to the register"); }
 

@@ -9,6 +9,8 @@ class QVBoxLayout;
 
 namespace tw {
 
+struct TransferRun;
+
 // The behaviour every editor shares: the buttons Back (`C_Annulla`), Save
 // (`C_Salva`) and Send (`C_Invia_Ecr`), the help picture and F1, the
 // captions applied on opening, and the handlers' run-log lines. An editor
@@ -55,7 +57,7 @@ protected:
     // rebuilds its grid and moves to the next record).
     virtual void after_save() {}
     // Send, on the transfer's worker thread: the file as last saved.
-    virtual bool send_file();
+    virtual bool send_file(TransferRun& run);
     virtual QString send_description() const;
     virtual int send_limit_seconds() const;
 

@@ -53,7 +53,9 @@ QString FrmPrincipale::title_suffix()
 void FrmPrincipale::C_NuovaProgrammazione()
 {
     handle("C_NuovaProgrammazione", [&] {
-        if (session().effects.message_box(newQuestion_, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        // Enter keeps the programming: only a deliberate Yes overwrites it.
+        if (session().effects.message_box(newQuestion_, MsgButtons::YesNo, MsgIcon::Question, {}, {},
+                                          MsgAnswer::No) != MsgAnswer::Yes)
             return;
         copia_def_file(session().default_file_copy());
         read_programming(session());
@@ -64,8 +66,8 @@ void FrmPrincipale::C_NuovaProgrammazione()
 void FrmPrincipale::C_ModificaProgrammazione()
 {
     handle("C_ModificaProgrammazione", [&] {
-        const MsgAnswer answer =
-            session().effects.message_box(modifyQuestion_, MsgButtons::YesNoCancel, MsgIcon::Question);
+        const MsgAnswer answer = session().effects.message_box(modifyQuestion_, MsgButtons::YesNoCancel,
+                                                               MsgIcon::Question, {}, {}, MsgAnswer::Cancel);
         if (answer == MsgAnswer::No) {
             copy_missing_programming_files(session());
             read_programming(session());
@@ -74,10 +76,14 @@ void FrmPrincipale::C_ModificaProgrammazione()
         }
         if (answer != MsgAnswer::Yes)
             return;
-        const bool received =
-            run_transfer<bool>(context(), this, tr("Receiving the programming from the register"),
-                               kReceiveLimitSeconds, [&] { return receive_programming(session(), receive_); });
-        if (!received)
+        TransferRun run;
+        ReceiveOutcome outcome;
+        run_transfer(context(), this, tr("Receiving the programming from the register"), kReceiveLimitSeconds, run,
+                     [&] { outcome = receive_programming(session(), run, receive_); });
+        // The receive's message comes after its progress dialog has closed.
+        if (!outcome.message.empty())
+            session().effects.message_box(outcome.message, MsgButtons::Ok, outcome.icon);
+        if (!outcome.open)
             return;
         read_programming(session());
         wait_seconds(0.1, [] { QCoreApplication::processEvents(); });

@@ -47,11 +47,12 @@ void FrmSetup::on_load()
 void FrmSetup::Reset_click()
 {
     handle("Reset_click", [&] {
-        if (session().effects.message_box(resetQuestion_, MsgButtons::YesNo, MsgIcon::Question, resetTitle_) !=
-            MsgAnswer::Yes)
+        if (session().effects.message_box(resetQuestion_, MsgButtons::YesNo, MsgIcon::Question, resetTitle_, {},
+                                          MsgAnswer::No) != MsgAnswer::Yes)
             return;
+        TransferRun run;
         run_transfer(context(), this, tr("Resetting the register to the model's default programming"),
-                     kResetLimitSeconds, [&] { reset_register(session()); });
+                     kResetLimitSeconds, run, [&] { reset_register(session(), run); });
     });
 }
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -35,11 +36,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(760, 620);
 }
 
-void HelpWindow::show_file(const QString& helpFile)
+void HelpWindow::show_file(const QString& helpFile, const QString& section)
 {
     if (QFileInfo(helpFile).isFile()) {
         browser_->clearHistory();
-        browser_->setSource(QUrl::fromLocalFile(helpFile));
+        QUrl url = QUrl::fromLocalFile(helpFile);
+        browser_->setSource(url);
+        // The page from its start first, so that a section not in the file
+        // leaves the start in view.
+        browser_->verticalScrollBar()->setValue(0);
+        if (!section.isEmpty())
+            browser_->scrollToAnchor(section);
         home_->setEnabled(true);
     } else {
         browser_->clearHistory();

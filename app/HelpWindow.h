@@ -13,8 +13,10 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the file from its start; a missing file shows where it was looked for.
-    void show_file(const QString& helpFile);
+    // Shows the file at the anchor `section`, or from its start when the
+    // section is empty or not in the file; a missing file shows where it was
+    // looked for.
+    void show_file(const QString& helpFile, const QString& section = {});
 
     QTextBrowser* browser() const { return browser_; }
 

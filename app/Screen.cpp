@@ -31,7 +31,7 @@ Screen::Screen(ScreenContext& context, QWidget* caller, const char* name)
     if (caller)
         setAttribute(Qt::WA_DeleteOnClose);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &Screen::open_help);
+    connect(f1, &QShortcut::activated, this, &Screen::open_help_at_section);
 }
 
 void Screen::load()
@@ -80,9 +80,14 @@ QLabel* Screen::make_heading()
     return heading;
 }
 
-void Screen::open_help()
+void Screen::open_help() { context_.ui.show_help(this, context_.language.help_file()); }
+
+// The help file's sections bear the names of their screens (id="FrmPrgPlu"),
+// so a screen whose section is added to the help gets F1 at it for free; a
+// screen without one gets the help at its start.
+void Screen::open_help_at_section()
 {
-    context_.ui.show_help(this, context_.language.help_file());
+    context_.ui.show_help(this, context_.language.help_file(), QString::fromStdString(name_));
 }
 
 QString Screen::text(const char* key, const char* english) const { return caption(session(), key, english); }

@@ -59,11 +59,13 @@ protected:
         guarded(session().log, name_ + " " + handler + ": ", std::forward<F>(body));
     }
 
-    // The help picture `I_Help`; it and F1 open the current language's help.
+    // The help picture `I_Help` opens the current language's help at its
+    // start; F1 opens it at the section of this screen.
     PictureLabel* make_help_picture();
     // The screen's heading `L_Titolo`: large, bold, centred.
     QLabel* make_heading();
     void open_help();
+    void open_help_at_section();
 
     // The caption rule for this screen's controls.
     QString text(const char* key, const char* english) const;

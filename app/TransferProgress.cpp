@@ -1,6 +1,7 @@
 #include "app/TransferProgress.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -9,13 +10,16 @@
 namespace tw {
 
 TransferProgress::TransferProgress(QWidget* parent, const QString& what, int limitSeconds)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), limitSeconds_(limitSeconds)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      limitSeconds_(limitSeconds)
 {
     setObjectName("TransferProgress");
     setWindowTitle(tr("Transfer"));
     setWindowModality(Qt::ApplicationModal);
     what_ = new QLabel(what, this);
     what_->setObjectName("L_Transfer");
+    step_ = new QLabel(this);
+    step_->setObjectName("L_Step");
     elapsed_ = new QLabel(this);
     elapsed_->setObjectName("L_Elapsed");
     // The limit is the worst case, not the expected length: the bar shows
@@ -23,20 +27,19 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
     bar_ = new QProgressBar(this);
     bar_->setRange(0, 0);
     bar_->setTextVisible(false);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setObjectName("C_Cancel");
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &TransferProgress::request_cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(what_);
+    layout->addWidget(step_);
     layout->addWidget(bar_);
     layout->addWidget(elapsed_);
-    cancel_ = new QPushButton(tr("Cancel"), this);
-    cancel_->setObjectName("C_Annulla");
-    cancel_->setAutoDefault(false);
-    cancel_->hide();
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        stopRequested_ = true;
-        cancel_->setEnabled(false);
-        cancel_->setText(tr("Stopping after the current step"));
-    });
-    layout->addWidget(cancel_, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     setMinimumWidth(420);
 
     clock_.start();
@@ -48,9 +51,15 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
 
 int TransferProgress::elapsed_seconds() const { return int(clock_.elapsed() / 1000); }
 
-void TransferProgress::offer_cancel() { cancel_->show(); }
+void TransferProgress::update_elapsed()
+{
+    const int seconds = elapsed_seconds();
+    elapsed_->setText(tr("%1 s elapsed of at most %2 s").arg(seconds).arg(limitSeconds_));
+}
 
-void TransferProgress::set_step(const QString& what, int limitSeconds)
+void TransferProgress::set_step(const QString& step) { step_->setText(step); }
+
+void TransferProgress::set_stage(const QString& what, int limitSeconds)
 {
     what_->setText(what);
     limitSeconds_ = limitSeconds;
@@ -58,10 +67,14 @@ void TransferProgress::set_step(const QString& what, int limitSeconds)
     update_elapsed();
 }
 
-void TransferProgress::update_elapsed()
+void TransferProgress::request_cancel()
 {
-    const int seconds = elapsed_seconds();
-    elapsed_->setText(tr("%1 s elapsed of at most %2 s").arg(seconds).arg(limitSeconds_));
+    if (finished_ || cancelRequested_)
+        return;
+    cancelRequested_ = true;
+    cancel_->setEnabled(false);
+    step_->setText(tr("Stopping: %1").arg(step_->text()));
+    Q_EMIT cancelRequested();
 }
 
 void TransferProgress::finish()
@@ -73,17 +86,21 @@ void TransferProgress::finish()
 
 void TransferProgress::reject()
 {
-    // Escape does not stop a transfer; the register decides when it ends.
+    // Escape asks the transfer to stop; the dialog goes when it has ended.
     if (finished_)
         QDialog::reject();
+    else
+        request_cancel();
 }
 
 void TransferProgress::closeEvent(QCloseEvent* event)
 {
-    if (finished_)
+    if (finished_) {
         QDialog::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    request_cancel();
 }
 
 }  // namespace tw

@@ -2,7 +2,6 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <atomic>
 
 class QLabel;
 class QProgressBar;
@@ -10,25 +9,28 @@ class QPushButton;
 
 namespace tw {
 
-// The modal dialog shown while a transfer runs: what is being transferred
-// and the seconds elapsed against the time limit. The user cannot close it;
-// it closes when the transfer ends. A transfer of several steps may offer
-// Cancel (`C_Annulla`), which asks it to stop before its next step.
+// The modal dialog shown while a transfer runs: what is being transferred,
+// the step that is running and the seconds elapsed against the time limit.
+// Cancel (`C_Cancel`), Escape and the close button ask the transfer to stop;
+// the dialog itself closes only when the transfer ends, and stops counting
+// then.
 class TransferProgress : public QDialog {
     Q_OBJECT
 public:
     TransferProgress(QWidget* parent, const QString& what, int limitSeconds);
 
     int elapsed_seconds() const;
+    bool cancel_requested() const { return cancelRequested_; }
 
-    // Shows Cancel; pressing it sets stop_requested().
-    void offer_cancel();
-    bool stop_requested() const { return stopRequested_; }
+Q_SIGNALS:
+    void cancelRequested();
 
 public Q_SLOTS:
+    void set_step(const QString& step);
+    // A run of several transfers: what moves now, and its own time limit;
+    // the clock starts again.
+    void set_stage(const QString& what, int limitSeconds);
     void finish();
-    // A new step: its text and time limit; the clock starts again.
-    void set_step(const QString& what, int limitSeconds);
 
 protected:
     void reject() override;
@@ -36,16 +38,18 @@ protected:
 
 private:
     void update_elapsed();
+    void request_cancel();
 
     QLabel* what_;
+    QLabel* step_;
     QLabel* elapsed_;
     QProgressBar* bar_;
-    QPushButton* cancel_ = nullptr;
-    std::atomic<bool> stopRequested_ = false;
+    QPushButton* cancel_;
     QElapsedTimer clock_;
     QTimer tick_;
     int limitSeconds_;
     bool finished_ = false;
+    bool cancelRequested_ = false;
 };
 
 }  // namespace tw

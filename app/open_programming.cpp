@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
@@ -48,14 +49,16 @@ void copy_default_if_missing(const Session& s, const std::string& name)
 enum class Receive { NotStarted, Failed, Done };
 
 // One receive of the programming, with its failures as the main screen
-// reports them.
-Receive receive_file(Session& s, std::uint8_t fileNumber, std::int32_t pollCount, std::int32_t& exitCode,
-                     const ReceiveMessages& m)
+// reports them; the message waits in `outcome` until the transfer has ended.
+Receive receive_file(Session& s, TransferRun& run, std::uint8_t fileNumber, std::int32_t pollCount,
+                     const ReceiveMessages& m, ReceiveOutcome& outcome)
 {
     const std::string file = std::to_string(fileNumber);
-    if (s.bridge.util_send_cmd_to_ecr(s.dirs.AppDir, kFromRegister, fileNumber, exitCode, pollCount) != 1) {
+    std::int32_t exitCode = 0;
+    if (run_tillxfer(s.transfer_link(), run, kFromRegister, fileNumber, pollCount, exitCode) != 1) {
         s.log.write_log("Errore nella chiamata di TILLXFER. File " + file);
-        s.effects.message_box(m.toolNotStarted, MsgButtons::Ok, MsgIcon::None);
+        outcome.message = m.toolNotStarted;
+        outcome.icon = MsgIcon::None;
         return Receive::NotStarted;
     }
     if (exitCode == 0)
@@ -63,46 +66,58 @@ Receive receive_file(Session& s, std::uint8_t fileNumber, std::int32_t pollCount
     const std::string text = NumToDesc_TillXfer(exitCode);
     if (fileNumber == kFilePrgMode) {
         s.log.write_log("TILLXFER return error: " + hex_code(exitCode) + " . File " + file);
-        s.effects.message_box(m.communicationError + text, MsgButtons::Ok, MsgIcon::Error);
+        outcome.message = m.communicationError + text;
     } else {
         s.log.write_log("TILLXFER return error: " + hex_code(exitCode) + " Desc: " + text + " . File " + file);
-        s.effects.message_box(m.communicationError + " " + text, MsgButtons::Ok, MsgIcon::Error);
+        outcome.message = m.communicationError + " " + text;
     }
+    outcome.icon = MsgIcon::Error;
     if (exitCode == TILLBRIDGE_TIMEOUT)
         end_process(s.effects, kTillXferProcessName);
     return Receive::Failed;
 }
 
-// PRG_PLU.BIN moved aside for the time of its receive.
-class PluFileAside {
+// A programming file moved aside for the time of the update.
+class FileAside {
 public:
-    explicit PluFileAside(const std::string& dataDir)
-        : file_(dataDir + "PRG_PLU.BIN"), aside_(dataDir + kPluAsideName)
+    FileAside(const std::string& dataDir, const std::string& name, const char* asideName)
+        : file_(dataDir + name), aside_(dataDir + asideName)
     {
         std::error_code ec;
         if (!fs::exists(file_, ec))
             return;
         fs::rename(file_, aside_, ec);
         if (ec)
-            throw std::system_error(ec, "PRG_PLU.BIN cannot be moved aside");
+            throw std::system_error(ec, name + " cannot be moved aside");
         moved_ = true;
     }
-    // The receive worked: the old file goes.
+    FileAside(const FileAside&) = delete;
+    FileAside& operator=(const FileAside&) = delete;
+    // An update cut short by an error puts the old file back as well.
+    ~FileAside()
+    {
+        std::error_code ec;
+        if (moved_)
+            fs::rename(aside_, file_, ec);
+    }
+    // The update worked: the old file goes.
     void discard()
     {
         std::error_code ec;
         if (moved_)
             fs::remove(aside_, ec);
+        moved_ = false;
     }
-    // The receive failed: the old file comes back in place of whatever the
+    // The update failed: the old file comes back in place of whatever the
     // tool left.
     void restore()
     {
         std::error_code ec;
         if (moved_)
             fs::rename(aside_, file_, ec);
+        moved_ = false;
         if (ec)
-            throw std::system_error(ec, "PRG_PLU.BIN cannot be put back from " + std::string(kPluAsideName));
+            throw std::system_error(ec, file_ + " cannot be put back from " + aside_);
     }
 
 private:
@@ -119,31 +134,34 @@ void copy_missing_programming_files(const Session& s)
     copy_default_if_missing(s, "PRG_PLU.BIN");
 }
 
-bool receive_programming(Session& s, const ReceiveMessages& m)
+ReceiveOutcome receive_programming(Session& s, TransferRun& run, const ReceiveMessages& m)
 {
-    // A tool that does not start sets no exit code: the files open as they are.
-    std::int32_t exitCode = 0;
-    const Receive mode = receive_file(s, kFilePrgMode, 120, exitCode, m);
-    if (mode == Receive::Failed)
-        return false;
-    if (mode == Receive::Done) {
-        PluFileAside old(s.dirs.DataDir);
-        const Receive plu = receive_file(s, kFilePrgPlu, 180, exitCode, m);
-        if (plu == Receive::Done)
-            old.discard();
-        else
-            old.restore();
-        if (plu == Receive::Failed)
-            return false;
+    ReceiveOutcome outcome;
+    FileAside mode(s.dirs.DataDir, "PRG_MODE.BIN", kPrgModeAsideName);
+    Receive last = receive_file(s, run, kFilePrgMode, 120, m, outcome);
+    std::optional<FileAside> plu;
+    if (last == Receive::Done) {
+        plu.emplace(s.dirs.DataDir, "PRG_PLU.BIN", kPluAsideName);
+        last = receive_file(s, run, kFilePrgPlu, 180, m, outcome);
     }
-    return true;
+    if (last == Receive::Done) {
+        mode.discard();
+        plu->discard();
+    } else {
+        if (plu)
+            plu->restore();
+        mode.restore();
+    }
+    // A tool that does not start sets no exit code: the files open as they are.
+    outcome.open = last != Receive::Failed;
+    return outcome;
 }
 
-void reset_register(Session& s)
+void reset_register(Session& s, TransferRun& run)
 {
     copia_def_file(s.default_file_copy());
-    Send_PrgModeToEcr(s.transfer_link());
-    Send_PrgPluToEcr(s.transfer_link());
+    Send_PrgModeToEcr(s.transfer_link(), run);
+    Send_PrgPluToEcr(s.transfer_link(), run);
 }
 
 }  // namespace tw

@@ -35,6 +35,17 @@ QMessageBox::StandardButtons to_qt_buttons(MsgButtons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton to_qt_answer(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
 bool on_thread_of(const QObject* object) { return QThread::currentThread() == object->thread(); }
 }  // namespace
 
@@ -49,24 +60,30 @@ void QtEffects::beep()
 }
 
 MsgAnswer QtEffects::message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                                 const std::string& title)
+                                 const std::string& title, const std::string& detail, MsgAnswer enter)
 {
     if (on_thread_of(this))
-        return show_message_box(text, buttons, icon, title);
+        return show_message_box(text, buttons, icon, title, detail, enter);
     MsgAnswer answer = MsgAnswer::Cancel;
     QMetaObject::invokeMethod(
-        this, [&] { answer = show_message_box(text, buttons, icon, title); }, Qt::BlockingQueuedConnection);
+        this, [&] { answer = show_message_box(text, buttons, icon, title, detail, enter); },
+        Qt::BlockingQueuedConnection);
     return answer;
 }
 
 MsgAnswer QtEffects::show_message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                                      const std::string& title)
+                                      const std::string& title, const std::string& detail, MsgAnswer enter)
 {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
     QMessageBox box(to_qt_icon(icon), title.empty() ? QString::fromUtf8(kApplicationTitle) : to_qt(title),
                     to_qt(text), to_qt_buttons(buttons), parent);
+    box.setObjectName("MessageBox");
+    if (!detail.empty())
+        box.setInformativeText(to_qt(detail));
+    if (buttons != MsgButtons::Ok)
+        box.setDefaultButton(to_qt_answer(enter));
     // The busy pointer of a running transfer must not hide the buttons' pointer.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = box.exec();
@@ -93,12 +110,12 @@ QString QtUiEffects::save_file_name(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, directory, filter);
 }
 
-void QtUiEffects::show_help(QWidget* parent, const QString& helpFile)
+void QtUiEffects::show_help(QWidget* parent, const QString& helpFile, const QString& section)
 {
     (void)parent;
     if (!help_)
         help_ = new HelpWindow();
-    help_->show_file(helpFile);
+    help_->show_file(helpFile, section);
 }
 
 void QtUiEffects::open_folder(const QString& directory)

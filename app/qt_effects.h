@@ -17,12 +17,12 @@ class QtEffects : public QObject, public Effects {
 public:
     QtEffects();
     void beep() override;
-    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                          const std::string& title = {}) override;
+    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title = {},
+                          const std::string& detail = {}, MsgAnswer enter = MsgAnswer::Yes) override;
 
 private:
     MsgAnswer show_message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                               const std::string& title);
+                               const std::string& title, const std::string& detail, MsgAnswer enter);
 };
 
 class QtUiEffects : public UiEffects {
@@ -32,7 +32,7 @@ public:
                            const QString& filter) override;
     QString save_file_name(QWidget* parent, const QString& title, const QString& directory,
                            const QString& filter) override;
-    void show_help(QWidget* parent, const QString& helpFile) override;
+    void show_help(QWidget* parent, const QString& helpFile, const QString& section = {}) override;
     void open_folder(const QString& directory) override;
     void set_busy(bool busy) override;
 

@@ -21,8 +21,16 @@ PlatformVersion platform_version();
 std::string format_platform_version(const PlatformVersion& v, char decimalSeparator);
 
 // Start-up steps 2 to 7 over a session whose directory set is built (step 1).
-// Every step runs whatever became of the others.
+// Every step runs whatever became of the others. After the directories, the
+// start mends what a killed program left behind (heal_after_crash).
 void run_startup(Session& session);
+
+// What a program killed in the middle of its work leaves, mended with one
+// run-log line each: a programming file kept aside during an update whose
+// original is missing is put back; temporary files of crash-safe writes are
+// removed; a transfer tool the program started and left running (it holds
+// the port) is ended, never a process it did not start.
+void heal_after_crash(const Session& session);
 
 // The start screen's milestones in the run log.
 void log_start_line(const Session& session, char decimalSeparator);

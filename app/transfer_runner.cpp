@@ -1,52 +1,117 @@
 #include "app/transfer_runner.h"
 
 #include <QThread>
+#include <QTimer>
 #include <exception>
 #include <memory>
+#include <stop_token>
+#include <vector>
 
 #include "app/TransferProgress.h"
+#include "app/session.h"
 #include "app/ui_effects.h"
+#include "transfer/bridge_binding.h"
+#include "transfer/end_process.h"
 
 namespace tw {
 
 namespace {
 
+const std::vector<std::string>& tool_names()
+{
+    static const std::vector<std::string> names{kTillXferProcessName, kTillPictProcessName};
+    return names;
+}
+
+bool same_tools(const std::vector<ToolProcess>& a, const std::vector<ToolProcess>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].pid != b[i].pid || a[i].startTime != b[i].startTime)
+            return false;
+    return true;
+}
+
+// Keeps LogDir's tool list up to date with the tools of ours that run.
+class ToolList {
+public:
+    explicit ToolList(const Session& s) : file_(s.dirs.LogDir + kToolListFile) {}
+    void update()
+    {
+        std::vector<ToolProcess> now = own_tool_processes(tool_names());
+        if (same_tools(now, listed_))
+            return;
+        write_tool_list(file_, now);
+        listed_ = std::move(now);
+    }
+
+private:
+    std::string file_;
+    std::vector<ToolProcess> listed_;
+};
+
+// The dialog's side of a run of several transfers.
 class DialogSteps : public TransferSteps {
 public:
-    explicit DialogSteps(TransferProgress& progress) : progress_(progress) {}
+    DialogSteps(TransferProgress& progress, const TransferRun& run) : progress_(progress), run_(run) {}
     void step(const QString& what, int limitSeconds) override
     {
         QMetaObject::invokeMethod(
-            &progress_, [this, what, limitSeconds] { progress_.set_step(what, limitSeconds); },
+            &progress_, [this, what, limitSeconds] { progress_.set_stage(what, limitSeconds); },
             Qt::QueuedConnection);
     }
-    bool stop_requested() const override { return progress_.stop_requested(); }
+    bool stop_requested() const override { return run_.stop.stop_requested(); }
 
 private:
     TransferProgress& progress_;
+    const TransferRun& run_;
 };
 
 void run_behind_progress(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
-                         bool cancellable, const std::function<void(TransferSteps&)>& procedure)
+                         TransferRun& run, const std::function<void(TransferProgress&)>& procedure)
 {
     std::exception_ptr failure;
+    std::stop_source stop;
     TransferProgress progress(owner, what, limitSeconds);
-    if (cancellable)
-        progress.offer_cancel();
-    DialogSteps steps(progress);
+    run.stop = stop.get_token();
+    run.onStep = [&progress](std::uint8_t direction, std::uint8_t fileNumber) {
+        QMetaObject::invokeMethod(&progress, [&progress, text = step_text(direction, fileNumber)] {
+            progress.set_step(text);
+        }, Qt::QueuedConnection);
+    };
     std::unique_ptr<QThread> worker(QThread::create([&] {
         try {
-            procedure(steps);
+            procedure(progress);
         } catch (...) {
             failure = std::current_exception();
         }
     }));
     QObject::connect(worker.get(), &QThread::finished, &progress, &TransferProgress::finish);
 
+    // A tool may start after the Cancel (between the procedure's look at its
+    // stop token and the start): the watch ends it too.
+    ToolList tools(context.session);
+    QTimer watch;
+    watch.setInterval(100);
+    QObject::connect(&watch, &QTimer::timeout, &progress, [&] {
+        if (progress.cancel_requested())
+            end_own_tools(tool_names());
+        tools.update();
+    });
+    QObject::connect(&progress, &TransferProgress::cancelRequested, &progress, [&] {
+        stop.request_stop();
+        end_own_tools(tool_names());
+    });
+
     context.ui.set_busy(true);
     worker->start();
+    watch.start();
     progress.exec();
+    watch.stop();
     worker->wait();
+    tools.update();
+    run.onStep = nullptr;
     context.ui.set_busy(false);
     if (failure)
         std::rethrow_exception(failure);
@@ -54,16 +119,46 @@ void run_behind_progress(ScreenContext& context, QWidget* owner, const QString& 
 
 }  // namespace
 
+QString step_text(std::uint8_t direction, std::uint8_t fileNumber)
+{
+    const bool send = direction == kToRegister;
+    switch (fileNumber) {
+    case kFilePrgMode:
+        return send ? QObject::tr("Sending the programming (PRG_MODE.BIN) to the register")
+                    : QObject::tr("Receiving the programming (PRG_MODE.BIN) from the register");
+    case kFilePrgPlu:
+        return send ? QObject::tr("Sending the PLUs (PRG_PLU.BIN) to the register")
+                    : QObject::tr("Receiving the PLUs (PRG_PLU.BIN) from the register");
+    case kFileGraphic:
+        return send ? QObject::tr("Sending the logo (GRAPHIC.BIN) to the register")
+                    : QObject::tr("Receiving the register's logo (GRAPHIC.BIN)");
+    default:
+        return send ? QObject::tr("Sending file %1 to the register").arg(fileNumber)
+                    : QObject::tr("Receiving file %1 from the register").arg(fileNumber);
+    }
+}
+
+void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds, TransferRun& run,
+                  const std::function<void()>& procedure)
+{
+    run_behind_progress(context, owner, what, limitSeconds, run, [&](TransferProgress&) { procedure(); });
+}
+
 void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
                   const std::function<void()>& procedure)
 {
-    run_behind_progress(context, owner, what, limitSeconds, false, [&](TransferSteps&) { procedure(); });
+    TransferRun run;
+    run_transfer(context, owner, what, limitSeconds, run, procedure);
 }
 
 void run_transfer_steps(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
                         const std::function<void(TransferSteps&)>& procedure)
 {
-    run_behind_progress(context, owner, what, limitSeconds, true, procedure);
+    TransferRun run;
+    run_behind_progress(context, owner, what, limitSeconds, run, [&](TransferProgress& progress) {
+        DialogSteps steps(progress, run);
+        procedure(steps);
+    });
 }
 
 }  // namespace tw

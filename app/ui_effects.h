@@ -18,8 +18,9 @@ public:
     virtual QString save_file_name(QWidget* parent, const QString& title, const QString& directory,
                                    const QString& filter) = 0;
 
-    // Opens the help window on the given HTML help file, at its start.
-    virtual void show_help(QWidget* parent, const QString& helpFile) = 0;
+    // Opens the help window on the given HTML help file, at the section whose
+    // anchor is `section` (at its start when empty or not in the file).
+    virtual void show_help(QWidget* parent, const QString& helpFile, const QString& section = {}) = 0;
 
     // Shows a folder in the desktop's file manager.
     virtual void open_folder(const QString& directory) = 0;

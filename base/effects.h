@@ -14,8 +14,11 @@ class Effects {
 public:
     virtual ~Effects() = default;
     virtual void beep() = 0;
+    // `detail` is shown below the text (the reason of a failure); `enter` is
+    // the answer Enter gives, where the first button would destroy work.
     virtual MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                                  const std::string& title = {}) = 0;
+                                  const std::string& title = {}, const std::string& detail = {},
+                                  MsgAnswer enter = MsgAnswer::Yes) = 0;
 };
 
 }  // namespace tw

@@ -39,9 +39,27 @@ std::string RunLog::format_line(const LocalTime& t, const std::string& text)
     return stamp + text + "\r\n";
 }
 
+RunLog::OncePerText::OncePerText(const RunLog& log) : OncePerText(log, own_) {}
+
+RunLog::OncePerText::OncePerText(const RunLog& log, std::set<std::string>& written) : log_(log), written_(written)
+{
+    if (log_.once_ == nullptr) {
+        log_.once_ = &written_;
+        log_.onceThread_ = std::this_thread::get_id();
+    }
+}
+
+RunLog::OncePerText::~OncePerText()
+{
+    if (log_.once_ == &written_)
+        log_.once_ = nullptr;
+}
+
 void RunLog::write_log(const std::string& text) const noexcept
 {
     try {
+        if (once_ != nullptr && onceThread_ == std::this_thread::get_id() && !once_->insert(text).second)
+            return;
         append_line(path_, format_line(clock_ ? clock_() : system_local_time(), text));
     } catch (...) {
         std::fputs("run log: a line could not be formatted and was dropped\n", stderr);

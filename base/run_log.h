@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
+#include <set>
 #include <string>
+#include <thread>
 
 namespace tw {
 
@@ -32,6 +34,26 @@ public:
 
     const std::string& path() const { return path_; }
 
+    // While one lives, a text the same thread already wrote is not written
+    // again: a file of thousands of bad fields gives one line per load, not
+    // one per field.
+    class OncePerText {
+    public:
+        explicit OncePerText(const RunLog& log);
+        // The texts written are kept in `written`, which outlives this: a
+        // caller that logs in many short turns (the rows of a grid, drawn as
+        // they are shown) writes each text once over all of them.
+        OncePerText(const RunLog& log, std::set<std::string>& written);
+        ~OncePerText();
+        OncePerText(const OncePerText&) = delete;
+        OncePerText& operator=(const OncePerText&) = delete;
+
+    private:
+        const RunLog& log_;
+        std::set<std::string> own_;
+        std::set<std::string>& written_;
+    };
+
     // "dd-mm-yy hh:mm:ss " + text + CR LF.
     static std::string format_line(const LocalTime& t, const std::string& text);
 
@@ -47,6 +69,8 @@ private:
 
     std::string path_;
     Clock clock_;
+    mutable std::set<std::string>* once_ = nullptr;  // set by a OncePerText of thread onceThread_
+    mutable std::thread::id onceThread_;
 };
 
 }  // namespace tw

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,17 +90,37 @@ bool create_result_file(std::string& path)
 
 // The code the tool wrote: unsigned decimal digits, optionally followed by
 // one line end, at most 4294967295. False when the file holds anything else.
+// The tool may have put anything at the path: only a regular file is read,
+// never with a blocking open (a FIFO would wait for a writer), and whole, so
+// that a number followed by other text is no number.
 bool read_result_file(const std::string& path, std::int32_t& code)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    char text[16];
-    const std::size_t n = std::fread(text, 1, sizeof text, f);
-    std::fclose(f);
+    struct stat st{};
+    std::string text;
+    // A valid file holds at most ten digits and a line end.
+    constexpr std::size_t kLongest = 12;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && std::size_t(st.st_size) <= kLongest) {
+        char buffer[kLongest + 1];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            text.append(buffer, std::size_t(n));
+            if (text.size() > kLongest)
+                break;
+        }
+    }
+    ::close(fd);
+    if (text.size() > kLongest)
+        return false;
     std::size_t digits = 0;
     std::uint64_t value = 0;
-    while (digits < n && text[digits] >= '0' && text[digits] <= '9') {
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
         value = value * 10 + std::uint64_t(text[digits] - '0');
         if (value > 0xFFFFFFFFull)
             return false;
@@ -107,7 +128,7 @@ bool read_result_file(const std::string& path, std::int32_t& code)
     }
     if (digits == 0)
         return false;
-    const std::string rest(text + digits, n - digits);
+    const std::string rest = text.substr(digits);
     if (!rest.empty() && rest != "\n" && rest != "\r\n")
         return false;
     code = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));

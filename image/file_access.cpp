@@ -126,6 +126,22 @@ bool replace_file_atomically(const std::string& path, const Bytes& content, Writ
     return true;
 }
 
+std::vector<std::string> remove_orphaned_temporaries(const std::string& dir, const std::string& fileName)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> removed;
+    const std::string prefix = "." + fileName + ".";
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code removeEc;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            it->is_regular_file(removeEc) && fs::remove(it->path(), removeEc))
+            removed.push_back(name);
+    }
+    return removed;
+}
+
 bool ThreeAttemptFile::read(const std::string& path, Bytes& out, const std::string& failureLine,
                             std::size_t minimumSize) const
 {

@@ -43,6 +43,11 @@ private:
     const RunLog& log_;
 };
 
+// The temporary files that crash-safe writes of `fileName` left in `dir`
+// when the program was killed during a write ("." + fileName + "." and six
+// characters); removes them and returns their names.
+std::vector<std::string> remove_orphaned_temporaries(const std::string& dir, const std::string& fileName);
+
 // One attempt of each, without beeps or log lines; also used by the tools.
 bool read_whole_file(const std::string& path, Bytes& out, bool& missing);
 bool replace_file_atomically(const std::string& path, const Bytes& content,

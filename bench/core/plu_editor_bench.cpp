@@ -1,4 +1,7 @@
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
 
 #include "editors/sales/plu_csv.h"
 #include "editors/sales/plu_order.h"
@@ -8,6 +11,14 @@ namespace tw {
 namespace {
 
 constexpr int kPlus = 2000;
+
+// The process's peak resident memory so far, in KiB.
+long peak_resident_kib()
+{
+    struct rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 void fill(PluTable& table, const Codecs& c, bool reversed)
 {
@@ -87,6 +98,30 @@ void BM_ImportPluCsvFile2000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportPluCsvFile2000)->Unit(benchmark::kMillisecond);
+
+// A 40 MiB file chosen by mistake: refused in well under a second, without
+// reading it. The counter gives the growth of the peak resident memory.
+void BM_ImportRefusesA40MiBFile(benchmark::State& state)
+{
+    test::TestSession t;
+    Session& s = t.session;
+    const std::string path = s.dirs.DataDir + "big.csv";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        const std::string line = "0;ARTICLE         ;8000000000001;1;120;1;1;1\r\n";
+        for (std::size_t written = 0; written < (40u << 20); written += line.size())
+            std::fwrite(line.data(), 1, line.size(), f);
+        std::fclose(f);
+    }
+    const long before = peak_resident_kib();
+    for (auto _ : state) {
+        const PluCsvOutcome outcome = Import_PluCsv(path, s.plu, s.codecs, true, 1500, ".", s.log);
+        if (outcome.ok)
+            state.SkipWithError("a 40 MiB file was taken");
+    }
+    state.counters["peak_rss_growth_KiB"] = double(peak_resident_kib() - before);
+}
+BENCHMARK(BM_ImportRefusesA40MiBFile)->Unit(benchmark::kMillisecond);
 
 void BM_ExportPluCsv2000(benchmark::State& state)
 {

@@ -93,7 +93,12 @@ void RecordEditor::Carica_Griglia()
             number_->clear();
             number_->addItems(numbers);
         }
-        grid_->rows().set_records(count, [this](int n) { return row_texts(n); });
+        // A file of many bad fields logs each fault once a load, not once a cell.
+        gridLog_.clear();
+        grid_->rows().set_records(count, [this](int n) {
+            const RunLog::OncePerText once(session().log, gridLog_);
+            return row_texts(n);
+        });
         grid_->rows().set_highlight(loaded_ - 1);
     });
 }

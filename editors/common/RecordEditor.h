@@ -1,7 +1,9 @@
 #pragma once
 #include <QStringList>
 #include <cstdint>
+#include <set>
 #include <span>
+#include <string>
 
 #include "app/EditorScreen.h"
 #include "editors/common/FieldControl.h"
@@ -94,6 +96,7 @@ private:
     QGridLayout* fieldGrid_;
     OverviewGrid* grid_;
     FieldControls fields_;
+    std::set<std::string> gridLog_;  // what reading the grid's records logged since its last load
     int loaded_ = 0;
     int saved_ = 0;
 };

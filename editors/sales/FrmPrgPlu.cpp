@@ -297,7 +297,7 @@ void FrmPrgPlu::after_save()
     grid()->scroll_to_number(next_ >= 3 ? next_ - 1 : next_);
 }
 
-bool FrmPrgPlu::send_file() { return Send_PrgPluToEcr(session().transfer_link()); }
+bool FrmPrgPlu::send_file(TransferRun& run) { return Send_PrgPluToEcr(session().transfer_link(), run); }
 
 QString FrmPrgPlu::send_description() const { return tr("Sending the PLUs (PRG_PLU.BIN) to the register"); }
 

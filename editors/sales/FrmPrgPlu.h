@@ -45,7 +45,7 @@ protected:
     void prepare_fields() override;
     void write_file() override;
     void after_save() override;
-    bool send_file() override;
+    bool send_file(TransferRun& run) override;
     QString send_description() const override;
     int send_limit_seconds() const override;
 

@@ -1,3 +1,5 @@
+#include <filesystem>
+#include <system_error>
 #include "editors/sales/plu_csv.h"
 
 #include <algorithm>
@@ -346,13 +348,21 @@ PluCsvOutcome read_plu_csv(const std::string& text, PluTable& table, const Codec
     return outcome;
 }
 
+std::size_t plu_csv_size_limit(int capacity) { return std::size_t(capacity + 1) * kPluCsvLineLimit; }
+
 PluCsvOutcome Import_PluCsv(const std::string& path, PluTable& table, const Codecs& c, bool withPrice2,
                             int capacity, const std::string& decimalSeparator, const RunLog& log)
 {
     Bytes content;
     bool missing = false;
     PluCsvOutcome outcome;
-    if (!read_whole_file(path, content, missing) || missing) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > plu_csv_size_limit(capacity)) {
+        outcome.reason = "the file is " + std::to_string(size) + " bytes long; a file of " +
+                         std::to_string(capacity) + " PLUs is never longer than " +
+                         std::to_string(plu_csv_size_limit(capacity)) + " bytes";
+    } else if (!read_whole_file(path, content, missing) || missing) {
         outcome.reason = "the file " + path + " cannot be read";
     } else {
         outcome = read_plu_csv(std::string(content.begin(), content.end()), table, c, withPrice2, capacity,

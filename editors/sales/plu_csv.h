@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,15 @@ struct PluCsvOutcome {
 PluCsvOutcome read_plu_csv(const std::string& text, PluTable& table, const Codecs& c, bool withPrice2,
                            int capacity, const std::string& decimalSeparator);
 
+// No line of a PLU file the program or a spreadsheet writes comes near this
+// many bytes: a file longer than its capacity's lines of this length is no
+// PLU file and is refused before it is read.
+inline constexpr std::size_t kPluCsvLineLimit = 1024;
+std::size_t plu_csv_size_limit(int capacity);
+
 // The file at path through read_plu_csv; a refusal is logged
-// "Frm_PrgPlu_Import " + description.
+// "Frm_PrgPlu_Import " + description. A file larger than any valid PLU file
+// of the capacity is refused without being read.
 PluCsvOutcome Import_PluCsv(const std::string& path, PluTable& table, const Codecs& c, bool withPrice2,
                             int capacity, const std::string& decimalSeparator, const RunLog& log);
 

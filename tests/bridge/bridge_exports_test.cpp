@@ -135,6 +135,13 @@ TEST_F(BridgeExportsTest, ResultCodesComeFromTheResultFileElseTheExitStatus)
         // Anything but a 32-bit decimal number falls back to the exit status.
         {"printf 4294967296 > \"$TILLBRIDGE_RESULT_FILE\"; exit 3", 3},
         {"printf '12 monkeys' > \"$TILLBRIDGE_RESULT_FILE\"; exit 5", 5},
+        // The whole file counts, not its first bytes.
+        {"printf '0000000000000000 FAILED 4097' > \"$TILLBRIDGE_RESULT_FILE\"; exit 1", 1},
+        // Only a regular file is read, and never with a blocking open.
+        {"rm -f \"$TILLBRIDGE_RESULT_FILE\"; mkfifo \"$TILLBRIDGE_RESULT_FILE\"; exit 9", 9},
+        {"echo 4097 > '" + (tools.path() / "code.txt").string() + "'; rm -f \"$TILLBRIDGE_RESULT_FILE\"; ln -s '" +
+             (tools.path() / "code.txt").string() + "' \"$TILLBRIDGE_RESULT_FILE\"; exit 4",
+         4},
         // Killed by a signal: discontinued, whatever the file says.
         {report_code(0) + "; kill -9 $$", 1},
     };
@@ -222,13 +229,17 @@ TEST_F(BridgeExportsTest, AToolThatEndsAfterItsTimeoutIsReapedAtTheNextCall)
 {
     const fs::path pidFile = tools.path() / "pid.txt";
     const fs::path fileNames = tools.path() / "result-files.txt";
+    // The tool runs until the test lets it end, however slow the machine.
+    const fs::path go = tools.path() / "go";
     write_tool(tools.path() / "tillxfer", record_pid(pidFile) + "\necho \"$TILLBRIDGE_RESULT_FILE\" > '" +
-                                              fileNames.string() + "'\nsleep 1.3");
+                                              fileNames.string() + "'\nwhile [ ! -e '" + go.string() +
+                                              "' ]; do sleep 0.05; done");
     std::int32_t code = kUntouched;
     EXPECT_EQ(send(1, 0, code), 1);
     EXPECT_EQ(code, 9999);
     const pid_t pid = reaper(wait_for_pid(pidFile));
     ASSERT_GT(pid, 0);
+    std::ofstream(go).put('\n');
     ASSERT_TRUE(stops_running(pid));
     EXPECT_EQ(process_state(pid), 'Z') << "ended, not yet reaped";
 

@@ -58,10 +58,10 @@ inline std::vector<std::string> read_lines(const fs::path& file)
     return lines;
 }
 
-// The pid a tool wrote, waiting up to two seconds for it (0 when none).
+// The pid a tool wrote, waiting up to ten seconds for it (0 when none).
 inline pid_t wait_for_pid(const fs::path& file)
 {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         std::ifstream in(file);
         long pid = 0;
         if (in >> pid && pid > 0)
@@ -74,8 +74,7 @@ inline pid_t wait_for_pid(const fs::path& file)
 // The process's state letter from /proc ('Z' for a zombie), 0 when gone.
 inline char process_state(pid_t pid)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string stat = read_text("/proc/" + std::to_string(pid) + "/stat");
     const size_t close = stat.rfind(')');
     return close == std::string::npos || close + 2 >= stat.size() ? 0 : stat[close + 2];
 }
@@ -85,10 +84,10 @@ inline bool is_running(pid_t pid)
     return s != 0 && s != 'Z' && s != 'X';
 }
 
-// Waits up to two seconds for the process to stop running.
+// Waits up to ten seconds for the process to stop running.
 inline bool stops_running(pid_t pid)
 {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         if (!is_running(pid))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

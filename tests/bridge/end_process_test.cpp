@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "child_tools.h"
 #include "support/test_session.h"
+#include "app/startup.h"
 #include "transfer/end_process.h"
 
 namespace tw {
@@ -45,7 +47,7 @@ protected:
     // A started script bears its name once the shell has taken over.
     static void wait_until_named(pid_t pid, const std::string& name)
     {
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             std::ifstream in("/proc/" + std::to_string(pid) + "/comm");
             std::string comm;
             if (std::getline(in, comm) && comm == name)
@@ -89,6 +91,68 @@ TEST_F(EndProcessTest, EndsAnotherProcessOfTheUserOnlyWhenNoChildOfOursMatches)
 
     EXPECT_TRUE(end_process(t.session.effects, unique));
     EXPECT_TRUE(stops_running(stranger));
+}
+
+// The Cancel of a transfer ends our own running tool and nothing else, and
+// leaves it for the bridge to reap (which then reports it discontinued).
+TEST_F(EndProcessTest, EndOwnToolsEndsOnlyOurChildrenAndLeavesThemToBeReaped)
+{
+    const pid_t stranger = start_stranger("a" + unique);
+    const pid_t child = start_child("b" + unique);
+    const std::vector<ToolProcess> listed = own_tool_processes({unique});
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].pid, child);
+    EXPECT_EQ(listed[0].parent, ::getpid());
+
+    EXPECT_EQ(end_own_tools({unique}), 1);
+    ASSERT_TRUE(stops_running(child));
+    EXPECT_EQ(process_state(child), 'Z') << "left for its waiter to reap";
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(is_running(stranger));
+    EXPECT_EQ(end_own_tools({unique}), 0);
+}
+
+// A start after a crash ends the tool the killed program left running, and
+// only the very process it listed: same id, start time and name, and no
+// longer held by the program that started it.
+TEST_F(EndProcessTest, AStartEndsOnlyAToolThatALostProgramLeftRunning)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ToolProcess&)> change;
+        bool ended;
+    };
+    const Case cases[] = {
+        {"left by a lost program", [](ToolProcess& p) { p.parent = 1; }, true},
+        {"still held by its program", [](ToolProcess&) {}, false},
+        {"another process under the same id", [](ToolProcess& p) { p.parent = 1; ++p.startTime; }, false},
+        {"another name", [](ToolProcess& p) { p.parent = 1; p.name += "x"; }, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        fs::remove(t.session.log.path());
+        const pid_t pid = start_child(unique);
+        std::vector<ToolProcess> listed = own_tool_processes({unique});
+        ASSERT_EQ(listed.size(), 1u);
+        k.change(listed[0]);
+        const std::string list = t.dirs.LogDir + kToolListFile;
+        ASSERT_TRUE(write_tool_list(list, listed));
+
+        heal_after_crash(t.session);
+        EXPECT_FALSE(fs::exists(list));
+        if (k.ended) {
+            EXPECT_EQ(process_state(pid), 0) << "ended and reaped";
+            EXPECT_EQ(t.log(), std::vector<std::string>{"Startup: ended " + unique + " (process " +
+                                                        std::to_string(pid) + ") left running by the last session"});
+        } else {
+            EXPECT_TRUE(is_running(pid));
+            EXPECT_TRUE(t.log().empty());
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
 }
 
 }  // namespace

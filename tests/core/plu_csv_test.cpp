@@ -290,6 +290,30 @@ TEST_F(PluCsvTest, AQuotedNameMayHoldALineBreak)
               header(false) + "0;\"TWO\r\nLINES      \";5;1;1;1;1;1\r\n");
 }
 
+// A file far larger than any PLU file is refused before it is read (the
+// speed and memory of the refusal are measured in bench/).
+TEST_F(PluCsvTest, AFileLargerThanAnyPluFileIsRefusedUnread)
+{
+    fill_sample();
+    const fs::path big = t.root.path() / "big.csv";
+    test::write_bytes(big, {});
+    fs::resize_file(big, 40u << 20);
+    const auto outcome = Import_PluCsv(big.string(), table, c, false, 2000, ".", t.session.log);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.reason, "the file is 41943040 bytes long; a file of 2000 PLUs is never longer than 2049024 bytes");
+    EXPECT_EQ(t.log().back(), "Frm_PrgPlu_Import " + outcome.reason);
+    EXPECT_EQ(table.PluCount, 5);
+
+    // A full file of the longest lines the program writes is well inside the limit.
+    PluTable full;
+    for (int n = 1; n <= 2000; ++n) {
+        full.slot(n).set_name(c, "\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"");
+        full.slot(n).set_code(c, 9999999999999999LL);
+    }
+    full.PluCount = 2000;
+    EXPECT_LT(plu_csv_text(full, c, true, nullptr).size(), plu_csv_size_limit(2000) / 4);
+}
+
 TEST_F(PluCsvTest, FileFailuresAreLogged)
 {
     fill_sample();

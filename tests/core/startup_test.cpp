@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/startup.h"
@@ -69,6 +70,51 @@ TEST(SharedMessages, CaptionTextWinsOverTheEnglishFallback)
     });
     EXPECT_EQ(chosen.MsgSendFailed, "Envoi echoue");
     EXPECT_EQ(chosen.MsgValueTooHigh, english.MsgValueTooHigh);
+}
+
+// A program killed during an update or a write leaves a kept-aside file
+// without its original and temporary files: the next start puts the file
+// back, removes the temporaries and says so in the run log.
+TEST(Startup, AStartAfterACrashPutsBackTheKeptAsideFileAndRemovesTemporaries)
+{
+    test::TempDir root;
+    test::RecordingEffects fx;
+    Directories dirs = Directories::from_app_dir(root.str());
+    create_missing_directories(dirs);
+    const std::vector<std::uint8_t> plu = {2, 0}, mode(7078, 5), modeAside(7078, 6);
+    std::vector<std::uint8_t> pluFile = plu;
+    pluFile.resize(2 + 2 * 36, 0x11);
+    test::write_bytes(dirs.DataDir + "PRG_PLU.BIN.old", pluFile);
+    test::write_bytes(dirs.DataDir + "PRG_MODE.BIN", mode);
+    test::write_bytes(dirs.DataDir + "PRG_MODE.BIN.old", modeAside);
+    for (const char* name : {".PRG_MODE.BIN.a1B2c3", ".PRG_PLU.BIN.Zz9x0Q", ".PRG_PLU.BIN.backup1", "notes.txt"})
+        test::write_bytes(dirs.DataDir + name, {1});
+    test::write_bytes(dirs.SetupDir + ".Language.ini.q1w2e3", {1});
+
+    Session s(dirs, fx, [] { return LocalTime{2025, 12, 8, 9, 5, 7}; });
+    run_startup(s);
+
+    EXPECT_EQ(test::read_bytes(dirs.DataDir + "PRG_PLU.BIN"), pluFile);
+    EXPECT_FALSE(fs::exists(dirs.DataDir + "PRG_PLU.BIN.old"));
+    EXPECT_EQ(test::read_bytes(dirs.DataDir + "PRG_MODE.BIN"), mode) << "an original that exists stays";
+    EXPECT_EQ(test::read_bytes(dirs.DataDir + "PRG_MODE.BIN.old"), modeAside);
+    for (const char* gone : {".PRG_MODE.BIN.a1B2c3", ".PRG_PLU.BIN.Zz9x0Q"})
+        EXPECT_FALSE(fs::exists(dirs.DataDir + gone)) << gone;
+    EXPECT_FALSE(fs::exists(dirs.SetupDir + ".Language.ini.q1w2e3"));
+    for (const char* kept : {".PRG_PLU.BIN.backup1", "notes.txt"})
+        EXPECT_TRUE(fs::exists(dirs.DataDir + kept)) << kept;
+
+    std::vector<std::string> lines;
+    for (const std::string& line : test::log_texts(dirs.LogDir + "memo_log.txt"))
+        if (line.rfind("Startup: ", 0) == 0)  // the language's lines aside
+            lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (std::vector<std::string>{"Startup: PRG_PLU.BIN put back from PRG_PLU.BIN.old",
+                                               "Startup: removed the unfinished write .Language.ini.q1w2e3",
+                                               "Startup: removed the unfinished write .PRG_MODE.BIN.a1B2c3",
+                                               "Startup: removed the unfinished write .PRG_PLU.BIN.Zz9x0Q"}));
+    Read_PluFile(s.plu, dirs.DataDir, s.files, s.log);
+    EXPECT_EQ(s.plu.PluCount, 2) << "the next open shows the PLUs";
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 namespace tw::test {
 
 // Records what the user would have seen and heard, and answers questions from
-// a queue (Yes when the queue is empty).
+// a queue (Yes when the queue is empty; with pressEnter set, the answer that
+// Enter gives).
 class RecordingEffects : public Effects {
 public:
     struct Box {
@@ -17,6 +18,8 @@ public:
         MsgButtons buttons;
         MsgIcon icon;
         std::string title;
+        std::string detail;
+        MsgAnswer enter;
     };
 
     void beep() override
@@ -26,10 +29,14 @@ public:
             onBeep(beeps);
     }
 
-    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                          const std::string& title) override
+    MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title,
+                          const std::string& detail, MsgAnswer enter) override
     {
-        boxes.push_back({text, buttons, icon, title});
+        boxes.push_back({text, buttons, icon, title, detail, enter});
+        if (onBox)
+            onBox(boxes.back());
+        if (pressEnter)
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : enter;
         if (answers.empty())
             return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
         MsgAnswer a = answers.front();
@@ -40,7 +47,9 @@ public:
     int beeps = 0;
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
+    bool pressEnter = false;
     std::function<void(int beepCount)> onBeep;
+    std::function<void(const Box&)> onBox;
 };
 
 }  // namespace tw::test

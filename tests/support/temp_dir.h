@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,22 +36,31 @@ private:
     std::filesystem::path path_;
 };
 
+// The file's bytes; whatever could not be read is missing, and nothing
+// throws: a file of /proc whose process ends while it is read fails with
+// ESRCH, which an istreambuf_iterator would throw out of a destructor.
+inline std::string read_text(const std::filesystem::path& p)
+{
+    std::string text;
+    if (std::FILE* f = std::fopen(p.c_str(), "rb")) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+            text.append(buffer, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
 inline std::vector<std::uint8_t> read_bytes(const std::filesystem::path& p)
 {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = read_text(p);
+    return {text.begin(), text.end()};
 }
 
 inline void write_bytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes)
 {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-inline std::string read_text(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The run log's lines without their "dd-mm-yy hh:mm:ss " stamp and CR LF.

@@ -219,7 +219,11 @@ public:
 
     // One transfer through the bridge library bound from the application
     // directory, as the program binds it. Empty when the tool did not start.
-    std::optional<std::int32_t> bridge_transfer(int direction, int fileNumber, std::int32_t polls = 3)
+    // The bridge answers as soon as the tool ends; the poll limit only stops
+    // a tool that hangs, and is generous so that a slow start on a busy
+    // machine is not taken for a timeout.
+    static constexpr std::int32_t kPolls = 60;
+    std::optional<std::int32_t> bridge_transfer(int direction, int fileNumber, std::int32_t polls = kPolls)
     {
         std::int32_t code = -1;
         if (bridge_.util_send_cmd_to_ecr(app_dir(), std::uint8_t(direction), std::uint8_t(fileNumber), code, polls) != 1)
@@ -229,7 +233,7 @@ public:
 
     // One conversion by tillpict through the bridge, as the program starts it.
     std::optional<std::int32_t> bridge_logo(const std::string& bitmapDir, const std::string& bitmapName,
-                                            std::int32_t polls = 3)
+                                            std::int32_t polls = kPolls)
     {
         std::int32_t code = -1;
         if (bridge_.util_send_logo_to_ecr(app_dir(), bitmapDir, bitmapName, code, polls) != 1)
@@ -237,7 +241,7 @@ public:
         return code;
     }
 
-    std::optional<std::int32_t> bridge_range_report(int fileNumber, int start, int end, std::int32_t polls = 3)
+    std::optional<std::int32_t> bridge_range_report(int fileNumber, int start, int end, std::int32_t polls = kPolls)
     {
         std::int32_t code = -1;
         if (bridge_.util_get_range_report(app_dir(), std::uint8_t(fileNumber), code, polls, std::uint8_t(start),

@@ -1,9 +1,16 @@
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <filesystem>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "app/HelpWindow.h"
+#include "app/session.h"
+#include "editors/sales/plu_csv.h"
+#include "support/recording_effects.h"
 #include "support/temp_dir.h"
 
 namespace tw::test {
@@ -22,6 +29,52 @@ TEST(HelpWindow, ShowsTheEnglishUserGuideFromItsStart)
     help.browser()->setSource(QUrl::fromLocalFile(guide + "#vat"));
     help.show_file(guide);
     EXPECT_EQ(help.browser()->source().fragment(), "") << "opened again at its start";
+}
+
+// Each screen's section is found by the screen's name and shown at the top
+// of the window; an unknown section leaves the help at its start.
+TEST(HelpWindow, OpensAtTheSectionNamedAfterAScreen)
+{
+    const QString guide = QString::fromUtf8(TW_SOURCE_DIR) + "/data/help/eng/VelmoraECRProgrammingUtilityHelp(GB).html";
+    const std::pair<const char*, const char*> sections[] = {
+        {"FrmPrincipale", "2. Opening a programming"},
+        {"FrmProgramMode", "3. The setup menu and the two editor menus"},
+        {"FrmSetVatRate", "5. Setting the VAT rates"},
+        {"FrmDepartmentProgram", "Programming the departments"},
+        {"FrmPrgPlu", "Programming the PLUs"},
+        {"PluCsv", "The PLU file for spreadsheets (CSV)"},
+    };
+    HelpWindow help;
+    for (const auto& [section, heading] : sections) {
+        help.show_file(guide, section);
+        QCoreApplication::processEvents();
+        const QTextCursor top = help.browser()->cursorForPosition(QPoint(4, 4));
+        EXPECT_EQ(top.block().text(), heading) << section;
+    }
+    help.show_file(guide, "FrmNoSuchScreen");
+    EXPECT_EQ(help.browser()->verticalScrollBar()->value(), 0);
+}
+
+// The section of PLU CSV files holds an example that the import takes.
+TEST(HelpWindow, ThePluCsvExampleImports)
+{
+    const std::string html = read_text(std::string(TW_SOURCE_DIR) + "/data/help/eng/VelmoraECRProgrammingUtilityHelp(GB).html");
+    const std::size_t start = html.find("<pre>\n", html.find("id=\"PluCsv\""));
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = html.find("</pre>", start);
+    std::string example = html.substr(start + 6, end - start - 6);
+    std::string crlf;
+    for (char ch : example)
+        crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+
+    RecordingEffects fx;
+    TempDir root;
+    Session s(Directories::from_app_dir(root.str()), fx);
+    const PluCsvOutcome outcome = read_plu_csv(crlf, s.plu, s.codecs, false, 2000, ".");
+    ASSERT_TRUE(outcome.ok) << outcome.description();
+    EXPECT_EQ(outcome.count, 3);
+    EXPECT_EQ(s.plu.slot(1).name(s.codecs), "COFFEE          ");
+    EXPECT_EQ(s.plu.slot(1).code(s.codecs), "8001234567890");
 }
 
 TEST(HelpWindow, AMissingFileSaysWhereItWasLookedFor)

@@ -182,5 +182,36 @@ TEST(StartScreen, HelpPictureAndF1OpenTheHelpOfTheCurrentLanguage)
         EXPECT_EQ(file, QString::fromStdString(h.dirs.AppDir) + QString::fromUtf8("help/dk/ECRProgrammeringshjælp(DK).html"));
 }
 
+// F1 opens the help at the section named after the screen the user is in.
+TEST(Help, F1OpensTheHelpAtTheSectionOfTheCurrentScreen)
+{
+    TillXferRig rig;
+    UiHarness h{rig.app_dir()};
+    h.start();
+    std::vector<QString> expected;
+    const auto press_f1 = [&] {
+        QWidget* window = visible_window();
+        focus(window);
+        QTest::keyClick(window, Qt::Key_F1);
+        expected.push_back(window->objectName());
+    };
+    press_f1();  // FrmPres
+    click("C_4410");
+    press_f1();  // FrmPrincipale
+    h.effects.answers = {MsgAnswer::No};
+    click("C_ModificaProgrammazione");
+    press_f1();  // FrmSetup
+    click("C_ProgramMode");
+    press_f1();  // FrmProgramMode
+    for (const char* editor : {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram"}) {
+        click(editor);
+        press_f1();
+        click("C_Annulla");
+    }
+    EXPECT_EQ(h.ui.helpSections, expected);
+    EXPECT_EQ(expected, (std::vector<QString>{"FrmPres", "FrmPrincipale", "FrmSetup", "FrmProgramMode", "FrmSetVatRate",
+                                              "FrmDepartmentProgram", "FrmPrgPlu"}));
+}
+
 }  // namespace
 }  // namespace tw::test

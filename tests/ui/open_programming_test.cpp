@@ -158,24 +158,87 @@ TEST(ModifyProgramming, YesWithTheToolMissingTellsSoAndOpensTheFilesInDataDir)
     EXPECT_EQ(m.h.session.plu.PluCount, 4);
 }
 
-TEST(ModifyProgramming, AFailedPluReceiveLeavesTheOldPluFileInPlace)
+// An update is all or nothing: when any receive fails, both programming
+// files on the PC stay byte for byte as they were, and the message comes
+// after the progress dialog has closed.
+struct FailedUpdate {
+    const char* what;
+    const char* faultFiles;
+    std::string message;
+    std::string logLine;
+
+    friend void PrintTo(const FailedUpdate& c, std::ostream* os) { *os << c.what; }
+};
+
+class ModifyProgrammingFailure : public testing::TestWithParam<FailedUpdate> {};
+
+TEST_P(ModifyProgrammingFailure, LeavesBothFilesAsTheyWere)
 {
+    const FailedUpdate& c = GetParam();
     RigSettings busy;
     busy.fault = "busy";
-    busy.faultFiles = "1";
+    busy.faultFiles = c.faultFiles;
     MainScreen m(busy);
     write_bytes(m.rig.memory("PRG_MODE.BIN"), pattern(7078, 98));
+    write_bytes(m.rig.data("PRG_MODE.BIN"), pattern(7078, 97));
     write_bytes(m.rig.data("PRG_PLU.BIN"), plu_file(6, 6, 99));
+    bool dialogGoneAtTheBox = false;
+    m.h.effects.onBox = [&](const RecordingEffects::Box&) {
+        dialogGoneAtTheBox = QApplication::activeModalWidget() == nullptr;
+    };
     click("C_ModificaProgrammazione");
 
     EXPECT_EQ(visible_window()->objectName(), "FrmPrincipale");
+    EXPECT_EQ(read_bytes(m.rig.data("PRG_MODE.BIN")), pattern(7078, 97));
     EXPECT_EQ(read_bytes(m.rig.data("PRG_PLU.BIN")), plu_file(6, 6, 99));
+    EXPECT_FALSE(fs::exists(m.rig.data(kPrgModeAsideName)));
     EXPECT_FALSE(fs::exists(m.rig.data(kPluAsideName)));
     ASSERT_EQ(m.h.effects.boxes.size(), 2u);
-    // The PLU file's message has one more space after the prefix.
-    EXPECT_EQ(m.h.effects.boxes[1].text, "Comunicatione error:  The ECR side is in the state of BUSY.");
+    EXPECT_EQ(m.h.effects.boxes[1].text, c.message);
     EXPECT_EQ(m.h.effects.boxes[1].icon, MsgIcon::Error);
-    EXPECT_EQ(m.h.log().back(), "TILLXFER return error: 1001 Desc: The ECR side is in the state of BUSY. . File 1");
+    EXPECT_TRUE(dialogGoneAtTheBox) << "the progress dialog closes before the message";
+    EXPECT_EQ(m.h.log().back(), c.logLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ModifyProgrammingFailure,
+    testing::Values(
+        FailedUpdate{"programming", "0", "Comunicatione error: The ECR side is in the state of BUSY.",
+                     "TILLXFER return error: 1001 . File 0"},
+        // The PLU file's message has one more space after the prefix.
+        FailedUpdate{"PLUs after the programming", "1", "Comunicatione error:  The ECR side is in the state of BUSY.",
+                     "TILLXFER return error: 1001 Desc: The ECR side is in the state of BUSY. . File 1"}),
+    case_name<FailedUpdate>);
+
+// Enter on a question that can destroy work gives the harmless answer.
+TEST(DestructiveQuestions, EnterChangesNothing)
+{
+    MainScreen m;
+    write_bytes(m.rig.data("PRG_MODE.BIN"), pattern(7078, 90));
+    write_bytes(m.rig.data("PRG_PLU.BIN"), plu_file(2, 2, 91));
+    write_bytes(m.rig.memory("PRG_MODE.BIN"), pattern(7078, 92));
+    m.h.effects.pressEnter = true;
+
+    click("C_NuovaProgrammazione");
+    click("C_ModificaProgrammazione");
+    EXPECT_EQ(visible_window()->objectName(), "FrmPrincipale");
+    ASSERT_EQ(m.h.effects.boxes.size(), 2u);
+    EXPECT_EQ(m.h.effects.boxes[0].enter, MsgAnswer::No);
+    EXPECT_EQ(m.h.effects.boxes[1].enter, MsgAnswer::Cancel);
+
+    m.h.effects.pressEnter = false;
+    m.h.effects.answers = {MsgAnswer::No};
+    click("C_ModificaProgrammazione");  // open the PC's programming
+    ASSERT_EQ(visible_window()->objectName(), "FrmSetup");
+    m.h.effects.pressEnter = true;
+    click("C_Reset");
+    ASSERT_EQ(m.h.effects.boxes.size(), 4u);
+    EXPECT_EQ(m.h.effects.boxes[3].text, "Are you sure you want to RESET the cash register?");
+    EXPECT_EQ(m.h.effects.boxes[3].enter, MsgAnswer::No);
+
+    EXPECT_EQ(read_bytes(m.rig.data("PRG_MODE.BIN")), pattern(7078, 90));
+    EXPECT_EQ(read_bytes(m.rig.data("PRG_PLU.BIN")), plu_file(2, 2, 91));
+    EXPECT_EQ(read_bytes(m.rig.memory("PRG_MODE.BIN")), pattern(7078, 92)) << "the register was not reset";
 }
 
 TEST(ModifyProgramming, TheCommunicationErrorTextComesFromTheCaptionFile)

@@ -381,5 +381,29 @@ TEST(PluEditorEndToEnd, TheRegisterReceivesTheSavedFile)
     EXPECT_EQ(visible_window()->objectName(), "FrmProgramMode");
 }
 
+// A PRG_PLU.BIN of undecodable BCD logs its fault once per grid load, not
+// once per field.
+TEST_F(PluEditor, AFileOfUndecodableBcdIsLoggedOncePerGridLoad)
+{
+    use_model(0);
+    s.plu.clear();
+    for (int n = 1; n <= 2000; ++n)
+        s.plu.slot(n).bytes.fill(0xFF);
+    s.plu.PluCount = 2000;
+    open();
+    const auto bad = [&] {
+        int n = 0;
+        for (const std::string& line : h.log())
+            n += line == "bcds_to_number Type mismatch";
+        return n;
+    };
+    const int afterOpening = bad();
+    EXPECT_GE(afterOpening, 1);
+    EXPECT_LE(afterOpening, 4) << "the grid's line and the loaded PLU's fields";
+    screen->Carica_Griglia();
+    screen->grid()->rows().cell(0, 1);  // the rows are read as the grid draws them
+    EXPECT_EQ(bad(), afterOpening + 1);
+}
+
 }  // namespace
 }  // namespace tw::test

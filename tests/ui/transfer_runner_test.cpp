@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <functional>
 #include <atomic>
 #include <stdexcept>
 #include <thread>
@@ -42,29 +43,66 @@ TEST_F(Runner, RunsTheProcedureOffTheCallingThreadAndReturnsItsResult)
     EXPECT_EQ(ui.busyDepth, 0);
 }
 
-TEST_F(Runner, ShowsWhatIsTransferredAndTheTimeLimitUntilTheProcedureEnds)
+TEST_F(Runner, ShowsWhatIsTransferredTheStepAndTheTimeLimitUntilTheProcedureEnds)
 {
     std::atomic<bool> release{false};
-    QString what, elapsed;
-    bool escapeClosed = false;
-    QTimer::singleShot(300, [&] {
+    QString what, step, elapsed;
+    TransferRun run;
+    // Looks at the dialog once the procedure has named its step.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
         auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget());
-        ASSERT_NE(progress, nullptr);
+        if (!progress || control<QLabel>(progress, "L_Step")->text().isEmpty())
+            return;
+        look.stop();
         what = control<QLabel>(progress, "L_Transfer")->text();
+        step = control<QLabel>(progress, "L_Step")->text();
         elapsed = control<QLabel>(progress, "L_Elapsed")->text();
-        QTest::keyClick(progress, Qt::Key_Escape);
-        progress->close();
-        escapeClosed = !progress->isVisible();
         release = true;
     });
-    run_transfer(context, &owner, "Receiving the programming", 300, [&] {
+    look.start(10);
+    run_transfer(context, &owner, "Sending the programming", 180, run, [&] {
+        run.onStep(kFromRegister, kFileGraphic);
         while (!release)
             QThread::msleep(10);
     });
-    EXPECT_EQ(what, "Receiving the programming");
-    EXPECT_EQ(elapsed, "0 s elapsed of at most 300 s");
-    EXPECT_FALSE(escapeClosed) << "the user cannot close the dialog while the transfer runs";
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(what, "Sending the programming");
+    EXPECT_EQ(step, "Receiving the register's logo (GRAPHIC.BIN)");
+    EXPECT_TRUE(elapsed.endsWith(" s elapsed of at most 180 s")) << elapsed.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the dialog closed with the procedure";
+}
+
+// Cancel, Escape and the close button each ask the procedure to stop; the
+// dialog stays until the procedure has ended.
+TEST_F(Runner, CancelEscapeAndCloseAskTheProcedureToStop)
+{
+    const std::function<void(TransferProgress*)> ways[] = {
+        [](TransferProgress* p) { control<QPushButton>(p, "C_Cancel")->click(); },
+        [](TransferProgress* p) { QTest::keyClick(p, Qt::Key_Escape); },
+        [](TransferProgress* p) { p->close(); },
+    };
+    for (const auto& cancel : ways) {
+        TransferRun run;
+        bool stayedOpen = false;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            if (auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget())) {
+                look.stop();
+                cancel(progress);
+                stayedOpen = progress->isVisible();
+            }
+        });
+        look.start(10);
+        bool sawStop = false;
+        run_transfer(context, &owner, "Receiving", 60, run, [&] {
+            while (!run.stop.stop_requested())
+                QThread::msleep(10);
+            sawStop = true;
+        });
+        EXPECT_TRUE(sawStop);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
 }
 
 TEST_F(Runner, AnExceptionOfTheProcedureIsThrownAgainOnTheCallingThread)
@@ -102,6 +140,35 @@ TEST(QtEffects, AMessageBoxAskedForByAWorkerIsShownOnTheUserInterfaceThread)
     EXPECT_EQ(got, MsgAnswer::No);
     EXPECT_EQ(shownOn, QThread::currentThreadId());
     EXPECT_EQ(text, QString::fromUtf8("Café fermé?")) << "Windows-1252 text becomes Unicode";
+}
+
+// Enter answers with the button the question names; the detail text stands
+// below the message.
+TEST(QtEffects, EnterGivesTheNamedAnswerAndTheDetailStandsBelowTheText)
+{
+    struct Case {
+        MsgButtons buttons;
+        MsgAnswer enter;
+    };
+    const Case cases[] = {{MsgButtons::YesNo, MsgAnswer::No},
+                          {MsgButtons::YesNoCancel, MsgAnswer::Cancel},
+                          {MsgButtons::YesNo, MsgAnswer::Yes}};
+    for (const Case& k : cases) {
+        QtEffects effects;
+        QString detail;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                detail = box->informativeText();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        answer.start(10);
+        EXPECT_EQ(effects.message_box("Overwrite?", k.buttons, MsgIcon::Question, {}, "The PC's programming", k.enter),
+                  k.enter);
+        EXPECT_EQ(detail, "The PC's programming");
+    }
 }
 
 }  // namespace

@@ -40,7 +40,11 @@ public:
         fileDialogs.push_back({title, directory, filter});
         return next();
     }
-    void show_help(QWidget*, const QString& helpFile) override { helpFiles.push_back(helpFile); }
+    void show_help(QWidget*, const QString& helpFile, const QString& section) override
+    {
+        helpFiles.push_back(helpFile);
+        helpSections.push_back(section);
+    }
     void open_folder(const QString& directory) override { foldersOpened.push_back(directory); }
     void set_busy(bool busy) override
     {
@@ -51,6 +55,7 @@ public:
     std::vector<QString> helpFiles;
     std::vector<QString> foldersOpened;
     std::vector<FileDialog> fileDialogs;
+    std::vector<QString> helpSections;
     std::vector<QString> fileAnswers;
     int busyDepth = 0;
     int maxBusyDepth = 0;

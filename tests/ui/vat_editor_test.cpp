@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include <QApplication>
 #include <QClipboard>
@@ -254,17 +256,107 @@ TEST(VatEditor, SendTransfersTheLastSavedProgrammingNotTheUnsavedField)
     EXPECT_EQ(e.h.ui.maxBusyDepth, 1);
 }
 
-TEST(VatEditor, AFailedSendShowsMsgSendFailed)
+// A failed send keeps MsgSendFailed as its message and tells the reason
+// below it: the tool's result text, or that tillxfer could not start.
+struct SendFailure {
+    const char* what;
+    std::function<void(VatEditor&)> setup;
+    std::string detail;
+    std::string logLine;
+
+    friend void PrintTo(const SendFailure& c, std::ostream* os) { *os << c.what; }
+};
+
+class VatEditorSendFailure : public testing::TestWithParam<SendFailure> {};
+
+TEST_P(VatEditorSendFailure, ShowsMsgSendFailedWithTheReason)
 {
-    RigSettings off;
-    off.power = "off";
-    VatEditor e(off);
+    const SendFailure& c = GetParam();
+    VatEditor e;
+    c.setup(e);
     click("C_Invia_Ecr");
     ASSERT_EQ(e.h.effects.boxes.size(), 1u);
     EXPECT_EQ(e.h.effects.boxes[0].text, "Programmation sending Failed");
     EXPECT_EQ(e.h.effects.boxes[0].icon, MsgIcon::Error);
-    EXPECT_EQ(e.h.log().back(), "Send_PrgModeToEcr error. Code: 401 Desc: The USB-COM port cannot be opened.");
+    EXPECT_EQ(e.h.effects.boxes[0].detail, c.detail);
+    EXPECT_EQ(e.h.log().back(), c.logLine);
     EXPECT_EQ(visible_window(), e.screen.data()) << "the editor stays open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VatEditorSendFailure,
+    testing::Values(SendFailure{"register off",
+                                [](VatEditor& e) {
+                                    RigSettings off;
+                                    off.power = "off";
+                                    e.rig.write_settings(off);
+                                },
+                                "The USB-COM port cannot be opened.",
+                                "Send_PrgModeToEcr error. Code: 401 Desc: The USB-COM port cannot be opened."},
+                    SendFailure{"register busy with the programming only",
+                                [](VatEditor& e) {
+                                    RigSettings busy;
+                                    busy.fault = "busy";
+                                    busy.faultFiles = "0";
+                                    e.rig.write_settings(busy);
+                                },
+                                "The ECR side is in the state of BUSY.",
+                                "Send_PrgModeToEcr error. Code: 1001 Desc: The ECR side is in the state of BUSY."},
+                    SendFailure{"tool missing", [](VatEditor& e) { fs::remove(e.rig.path("tillxfer")); },
+                                "tillxfer could not be started.", "Send_PrgModeToEcr error using tillxfer"}),
+    case_name<SendFailure>);
+
+// Cancel on a hanging send ends the tool (our own child), and the send
+// finishes as for a tool that was ended: code 1, logged and shown as any
+// failure. No tool process and no result file is left behind.
+TEST(VatEditor, CancelEndsAHangingSendAsDiscontinued)
+{
+    RigSettings hang;
+    hang.fault = "hang";
+    VatEditor e(hang);
+    const TempDir results;  // the bridge's result files go here
+    const std::string oldTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    ::setenv("TMPDIR", results.str().c_str(), 1);
+
+    QString step;
+    bool dialogGoneAtTheBox = false;
+    e.h.effects.onBox = [&](const RecordingEffects::Box&) {
+        dialogGoneAtTheBox = qobject_cast<TransferProgress*>(QApplication::activeModalWidget()) == nullptr;
+    };
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget());
+        if (!progress || e.rig.running_tools().empty())
+            return;
+        look.stop();
+        step = control<QLabel>(progress, "L_Step")->text();
+        QTest::mouseClick(control<QPushButton>(progress, "C_Cancel"), Qt::LeftButton);
+    });
+    look.start(20);
+    click("C_Invia_Ecr");
+    look.stop();
+    if (oldTmp.empty())
+        ::unsetenv("TMPDIR");
+    else
+        ::setenv("TMPDIR", oldTmp.c_str(), 1);
+
+    EXPECT_EQ(step, "Receiving the register's logo (GRAPHIC.BIN)") << "a send first receives the logo";
+    ASSERT_EQ(e.h.effects.boxes.size(), 1u);
+    EXPECT_EQ(e.h.effects.boxes[0].text, "Programmation sending Failed");
+    EXPECT_EQ(e.h.effects.boxes[0].detail, "It was discontinued while processing it.");
+    EXPECT_TRUE(dialogGoneAtTheBox) << "the progress dialog closes before the result";
+    const auto log = e.h.log();
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
+              (std::vector<std::string>{"Receive_GraphicEcr error. Code: 1 Desc: It was discontinued while processing it.",
+                                        "Send_PrgModeToEcr: Get logo Failed",
+                                        "Send_PrgModeToEcr error. Code: 1 Desc: It was discontinued while processing it."}));
+    EXPECT_TRUE(e.rig.running_tools().empty());
+    EXPECT_TRUE(fs::is_empty(results.path())) << "no result file left";
+    EXPECT_FALSE(fs::exists(e.h.dirs.LogDir + "running_tools.txt")) << "no tool left to end at the next start";
+    // The register holds its factory defaults, or nothing when the Cancel
+    // came while the tool was still seeding them; never the PC's programming.
+    EXPECT_NE(read_bytes(e.rig.memory("PRG_MODE.BIN")), e.original) << "nothing was sent";
 }
 
 TEST(VatEditor, HelpPictureAndF1OpenTheHelp)
