@@ -37,11 +37,12 @@ RecordEditor::RecordEditor(ScreenContext& context, QWidget* caller, const Record
     fieldGrid_->setColumnStretch(4, 1);
     body()->addLayout(fieldGrid_);
 
+    connect(number_, &QComboBox::activated, this, [this] { choose_number(chosen_number()); });
+    if (!setup.gridName)
+        return;
     grid_ = new OverviewGrid(QString::fromLatin1(setup.gridName), this);
     grid_->setMinimumHeight(300);
     body()->addWidget(grid_, 1);
-
-    connect(number_, &QComboBox::activated, this, [this] { choose_number(chosen_number()); });
     connect(grid_, &OverviewGrid::row_chosen, this, &RecordEditor::choose_row);
 }
 
@@ -56,6 +57,8 @@ void RecordEditor::prepare_fields()
 {
     numberLabel_->setText(text(setup_.numberLabelKey, setup_.numberLabel));
     fields_.prepare();
+    if (!grid_)
+        return;
     const bool model4410 = session().ModelCode == 0;
     QStringList headers;
     std::vector<int> widths;
@@ -81,7 +84,8 @@ void RecordEditor::load_fields()
 
 void RecordEditor::Carica_Griglia()
 {
-    handle("Carica_Griglia", [&] {
+    const std::string prefix = setup_.gridPrefix ? setup_.gridPrefix : name() + " Carica_Griglia: ";
+    guarded(session().log, prefix, [&] {
         const int count = record_count();
         if (number_->count() != count) {
             QStringList numbers;
@@ -90,6 +94,8 @@ void RecordEditor::Carica_Griglia()
             number_->clear();
             number_->addItems(numbers);
         }
+        if (!grid_)
+            return;
         grid_->rows().set_records(count, [this](int n) { return row_texts(n); });
         grid_->rows().set_highlight(loaded_ - 1);
     });
@@ -100,8 +106,10 @@ void RecordEditor::load_record(int n)
     handle(loadName_.c_str(), [&] {
         if (n < 1 || n > record_count())
             return;
-        grid_->rows().set_highlight(n - 1);
-        grid_->follow_number(n);
+        if (grid_) {
+            grid_->rows().set_highlight(n - 1);
+            grid_->follow_number(n);
+        }
         loaded_ = n;
         fill_record(n);
     });
@@ -121,7 +129,7 @@ QStringList RecordEditor::row_texts(int n)
     QStringList texts;
     const std::span<const std::uint8_t> bytes = record_bytes(n);
     for (const GridColumn& c : setup_.columns) {
-        QString t = c.field ? fields_.at(c.field).cell_text(bytes) : QString::number(n);
+        QString t = c.field ? fields_.at(c.field).cell_text(bytes, c.wholeChoice) : QString::number(n);
         texts << (c.lowerCase ? t.toLower() : t);
     }
     return texts;
@@ -136,7 +144,8 @@ void RecordEditor::choose_number(int n)
     if (n < 1 || n > record_count())
         return;
     load_record(n);
-    grid_->scroll_to_number(n);
+    if (grid_)
+        grid_->scroll_to_number(n);
 }
 
 void RecordEditor::choose_row(int n)
@@ -162,7 +171,8 @@ void RecordEditor::after_save()
     const int next = next_record(saved_);
     select_number(next);
     load_record(next);
-    grid_->scrollTo(grid_->rows().index(next - 1, 0));
+    if (grid_)
+        grid_->scrollTo(grid_->rows().index(next - 1, 0));
 }
 
 }  // namespace tw
