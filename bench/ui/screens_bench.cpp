@@ -16,7 +16,12 @@
 #include "app/qt_language_hooks.h"
 #include "app/startup.h"
 #include "app/ui_effects.h"
+#include "editors/sales/FrmDeptGroupSetting.h"
+#include "editors/sales/FrmFCRatingSetting.h"
+#include "editors/sales/FrmInstoreBarcodeSetting.h"
+#include "editors/sales/FrmPluPageProgram.h"
 #include "editors/sales/FrmSetVatRate.h"
+#include "editors/sales/FrmTenderMenuSetting.h"
 #include "languages/FrmLanguage.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
@@ -128,6 +133,11 @@ BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetup)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmProgramMode)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSettingMode)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetVatRate)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmDeptGroupSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPluPageProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmInstoreBarcodeSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmTenderMenuSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmFCRatingSetting)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLanguageSelection(benchmark::State& state)
 {
