@@ -44,6 +44,14 @@ bool is_typed_key(const QEvent* event)
     return !key->text().isEmpty() && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter &&
            key->key() != Qt::Key_Escape;
 }
+
+// `ottieni_numero` of a choice text; a bare number ("3") is its own value.
+int text_number(const Session& session, const QString& text)
+{
+    if (!text.contains(QLatin1Char('.')))
+        return text.trimmed().toInt();
+    return session.codecs.ottieni_numero(to_core(text), ".");
+}
 }  // namespace
 
 ChoiceField::ChoiceField(const Session& session, const QString& objectName, QWidget* parent)
@@ -67,7 +75,7 @@ void ChoiceField::set_choices(const QStringList& choiceTexts)
 void ChoiceField::select_number(int number)
 {
     for (int i = 0; i < count(); ++i) {
-        if (session_.codecs.ottieni_numero(to_core(itemText(i)), ".") == number) {
+        if (text_number(session_, itemText(i)) == number) {
             setCurrentIndex(i);
             return;
         }
@@ -79,7 +87,7 @@ int ChoiceField::number() const
 {
     if (currentIndex() < 0)
         return 0;
-    return session_.codecs.ottieni_numero(to_core(currentText()), ".");
+    return text_number(session_, currentText());
 }
 
 void ChoiceField::keyPressEvent(QKeyEvent* event)

@@ -168,6 +168,11 @@ void NumericField::paste_digits()
 bool NumericField::keep_within_maximum(const QString& before, int cursorBefore)
 {
     const QString digits = (!scaled_ || rawForm_) ? text() : shown_number();
+    if (lengthLimit_ > 0 && digits.size() > lengthLimit_) {
+        setText(before);
+        setCursorPosition(cursorBefore);
+        return false;
+    }
     if (maximum_ < 0 || digits_value(digits) <= maximum_)
         return true;
     setText(before);

@@ -24,6 +24,10 @@ public:
     void set_maximum(long long maximum) { maximum_ = maximum; }
     long long maximum() const { return maximum_; }
 
+    // At most this many typed digits: a key or paste past it is dropped
+    // without a message. 0: no limit. Texts the screen shows are not cut.
+    void set_length_limit(int digits) { lengthLimit_ = digits; }
+
     // Where the Enter key moves the focus; the key itself is dropped.
     void set_enter_target(QWidget* target) { enterTarget_ = target; }
 
@@ -55,13 +59,15 @@ protected:
 private:
     bool takes_key(const QKeyEvent* event) const;
     void paste_digits();
-    // Keeps an edit when its value stays within the maximum; else puts the
-    // text back as it was and says why.
+    // Keeps an edit when its value stays within the maximum and its digits
+    // within the length limit; else puts the text back as it was, saying why
+    // for the maximum.
     bool keep_within_maximum(const QString& before, int cursorBefore);
     QString shown_number() const;  // the text without its unit
 
     Session& session_;
     long long maximum_ = -1;
+    int lengthLimit_ = 0;
     QWidget* enterTarget_ = nullptr;
     int scale_ = 1;
     int decimals_ = 0;

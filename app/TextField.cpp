@@ -10,8 +10,13 @@ namespace tw {
 TextField::TextField(const QString& objectName, int widthLimit, QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(objectName);
-    if (widthLimit > 0)
+    if (widthLimit > 0) {
         setMaxLength(widthLimit);
+        // Room for a full field of capitals, so that no stored name is cut.
+        const QMargins m = textMargins() + contentsMargins();
+        setMinimumWidth(fontMetrics().horizontalAdvance(QString(widthLimit, QLatin1Char('M'))) + m.left() +
+                        m.right() + 12);
+    }
 }
 
 void TextField::load_image_text(const Session& session, std::size_t offset, std::size_t width)

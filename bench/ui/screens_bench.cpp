@@ -17,9 +17,14 @@
 #include "app/qt_language_hooks.h"
 #include "app/startup.h"
 #include "app/ui_effects.h"
+#include "editors/sales/FrmDeptGroupSetting.h"
+#include "editors/sales/FrmFCRatingSetting.h"
+#include "editors/sales/FrmInstoreBarcodeSetting.h"
+#include "editors/sales/FrmPluPageProgram.h"
 #include "editors/sales/FrmSetVatRate.h"
 #include "editors/system/FrmClerkSystemProgram.h"
 #include "editors/system/FrmPrintMode.h"
+#include "editors/sales/FrmTenderMenuSetting.h"
 #include "languages/FrmLanguage.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
@@ -150,6 +155,11 @@ void BM_SaveOneClerkWithGridRefresh(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneClerkWithGridRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmDeptGroupSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPluPageProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmInstoreBarcodeSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmTenderMenuSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmFCRatingSetting)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLanguageSelection(benchmark::State& state)
 {

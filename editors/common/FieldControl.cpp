@@ -14,15 +14,21 @@
 namespace tw {
 
 namespace {
+int power_of_ten(int exponent)
+{
+    int p = 1;
+    for (int i = 0; i < exponent; ++i)
+        p *= 10;
+    return p;
+}
+
 // Prices show the register's decimals: 10 to the power of DecimalPosition.
 NumberFormat effective_format(const NumberFormat& f, const Session& s)
 {
     NumberFormat out = f;
     if (f.scaleFromPrices) {
         out.decimals = std::clamp(s.DecimalPosition, 0, 8);
-        out.scale = 1;
-        for (int i = 0; i < out.decimals; ++i)
-            out.scale *= 10;
+        out.scale = power_of_ten(out.decimals);
         out.fixedDecimals = true;
     }
     return out;
@@ -104,11 +110,28 @@ void FieldControl::load(std::span<const std::uint8_t> bytes)
     } else if (numeric_) {
         numeric_->show_value(read_number(bytes, field_.place, c));
     } else {
-        std::string t = read_text(bytes, field_.place, c);
-        if (!field_.keepSpaces)
-            t.erase(t.find_last_not_of(' ') + 1);
-        text_->set_core_text(t);
+        text_->set_core_text(shown_text(bytes));
     }
+}
+
+std::string FieldControl::shown_text(std::span<const std::uint8_t> bytes) const
+{
+    std::string t = read_text(bytes, field_.place, session_.codecs);
+    if (!field_.keepSpaces)
+        t.erase(t.find_last_not_of(' ') + 1);
+    if (field_.trimLeading)
+        t.erase(0, t.find_first_not_of(' '));
+    return t;
+}
+
+void FieldControl::follow_decimals()
+{
+    if (!numeric_ || !decimalsSource_ || !decimalsSource_->choice())
+        return;
+    const long long stored = numeric_->value();
+    const int d = std::clamp(decimalsSource_->choice()->number(), 0, 8);
+    numeric_->set_format(power_of_ten(d), d, QString(), true, false, 0, false);
+    numeric_->show_value(stored);
 }
 
 void FieldControl::save(std::span<std::uint8_t> bytes) const
@@ -122,14 +145,15 @@ void FieldControl::save(std::span<std::uint8_t> bytes) const
         write_text(bytes, field_.place, text_->core_text(), c);
 }
 
-QString FieldControl::cell_text(std::span<const std::uint8_t> bytes) const
+QString FieldControl::cell_text(std::span<const std::uint8_t> bytes, bool wholeChoice) const
 {
     const Codecs& c = session_.codecs;
     if (choice_) {
         const long long v = read_number(bytes, field_.place, c);
         for (std::size_t i = 0; i < field_.choices.choices.size() && int(i) < choiceTexts_.size(); ++i)
             if (field_.choices.choices[i].number == v)
-                return to_qt(Codecs::text_after_space(to_core(choiceTexts_[qsizetype(i)])));
+                return wholeChoice ? choiceTexts_[qsizetype(i)]
+                                   : to_qt(Codecs::text_after_space(to_core(choiceTexts_[qsizetype(i)])));
         return {};
     }
     if (numeric_) {
@@ -137,10 +161,7 @@ QString FieldControl::cell_text(std::span<const std::uint8_t> bytes) const
         return number_text(read_number(bytes, field_.place, c), f.scale, f.decimals, QString::fromLatin1(f.unit),
                            f.fixedDecimals, f.grouped, f.minDigits);
     }
-    std::string t = read_text(bytes, field_.place, c);
-    if (!field_.keepSpaces)
-        t.erase(t.find_last_not_of(' ') + 1);
-    return to_qt(t);
+    return to_qt(shown_text(bytes));
 }
 
 const FieldControl& FieldControls::add(Session& session, const Field& field, QWidget* parent)
@@ -152,14 +173,24 @@ const FieldControl& FieldControls::add(Session& session, const Field& field, QWi
 
 void FieldControls::prepare()
 {
-    for (FieldControl& f : controls_)
+    for (FieldControl& f : controls_) {
         f.prepare();
+        const char* source = f.field().number.decimalsFrom;
+        if (source && !f.decimalsSource_) {
+            f.decimalsSource_ = &at(source);
+            QObject::connect(f.decimalsSource_->choice(), &QComboBox::currentIndexChanged, f.control(),
+                             [&f] { f.follow_decimals(); });
+        }
+    }
 }
 
 void FieldControls::load(std::span<const std::uint8_t> bytes)
 {
     for (FieldControl& f : controls_)
         f.load(bytes);
+    // A number shows its decimals once the choice that gives them has loaded.
+    for (FieldControl& f : controls_)
+        f.follow_decimals();
 }
 
 void FieldControls::save(std::span<std::uint8_t> bytes) const

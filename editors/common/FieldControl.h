@@ -41,11 +41,18 @@ public:
     void save(std::span<std::uint8_t> bytes) const;
 
     // What an overview grid cell shows for the value in these bytes: the
-    // choice text after its first space, or the number in its shown form, or
-    // the text without trailing spaces.
-    QString cell_text(std::span<const std::uint8_t> bytes) const;
+    // choice text after its first space (or the whole choice text), or the
+    // number in its shown form, or the text without trailing spaces.
+    QString cell_text(std::span<const std::uint8_t> bytes, bool wholeChoice = false) const;
+
+    // A number whose decimals come from another field's choice: shows the
+    // same stored integer with that choice's decimals.
+    void follow_decimals();
 
 private:
+    friend class FieldControls;
+    std::string shown_text(std::span<const std::uint8_t> bytes) const;
+
     Session& session_;
     const Field& field_;
     QLabel* label_ = nullptr;
@@ -55,6 +62,7 @@ private:
     NumericField* numeric_ = nullptr;
     TextField* text_ = nullptr;
     QStringList choiceTexts_;
+    const FieldControl* decimalsSource_ = nullptr;
 };
 
 // The fields of a screen, with a lookup by control name.

@@ -55,6 +55,8 @@ void OptionEditor::build(std::span<const OptionGroup> groups, QWidget* parent, Q
         case OptionGroup::Kind::TabSet: {
             auto* tabs = new QTabWidget(parent);
             tabs->setObjectName(QString::fromLatin1(g.name));
+            // Every tab stays in sight: the screen grows to show them all.
+            tabs->setUsesScrollButtons(false);
             for (const OptionTab& t : g.tabs) {
                 auto* page = new QWidget(tabs);
                 auto* layout = new QVBoxLayout(page);

@@ -38,11 +38,12 @@ RecordEditor::RecordEditor(ScreenContext& context, QWidget* caller, const Record
     fieldGrid_->setColumnStretch(4, 1);
     body()->addLayout(fieldGrid_);
 
+    connect(number_, &QComboBox::activated, this, [this] { choose_number(chosen_number()); });
+    if (!setup.gridName)
+        return;
     grid_ = new OverviewGrid(QString::fromLatin1(setup.gridName), this);
     grid_->setMinimumHeight(300);
     body()->addWidget(grid_, 1);
-
-    connect(number_, &QComboBox::activated, this, [this] { choose_number(chosen_number()); });
     connect(grid_, &OverviewGrid::row_chosen, this, &RecordEditor::choose_row);
 }
 
@@ -57,6 +58,8 @@ void RecordEditor::prepare_fields()
 {
     numberLabel_->setText(text(setup_.numberLabelKey, setup_.numberLabel));
     fields_.prepare();
+    if (!grid_)
+        return;
     const bool model4410 = session().ModelCode == 0;
     QStringList headers;
     std::vector<int> widths;
@@ -72,19 +75,22 @@ void RecordEditor::prepare_fields()
 void RecordEditor::load_fields()
 {
     Carica_Griglia();
-    grid_->fit_columns();
-    // The grid is as wide as its columns, so that none is cut.
-    int width = 0;
-    for (int c = 0; c < grid_->rows().columnCount(); ++c)
-        width += grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c);
-    grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
+    if (grid_) {
+        grid_->fit_columns();
+        // The grid is as wide as its columns, so that none is cut.
+        int width = 0;
+        for (int c = 0; c < grid_->rows().columnCount(); ++c)
+            width += grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c);
+        grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
+    }
     select_number(1);
     load_record(1);
 }
 
 void RecordEditor::Carica_Griglia()
 {
-    handle("Carica_Griglia", [&] {
+    const std::string prefix = setup_.gridPrefix ? setup_.gridPrefix : name() + " Carica_Griglia: ";
+    guarded(session().log, prefix, [&] {
         const int count = record_count();
         if (number_->count() != count) {
             QStringList numbers;
@@ -93,6 +99,8 @@ void RecordEditor::Carica_Griglia()
             number_->clear();
             number_->addItems(numbers);
         }
+        if (!grid_)
+            return;
         // A file of many bad fields logs each fault once a load, not once a cell.
         gridLog_.clear();
         grid_->rows().set_records(count, [this](int n) {
@@ -108,8 +116,10 @@ void RecordEditor::load_record(int n)
     handle(loadName_.c_str(), [&] {
         if (n < 1 || n > record_count())
             return;
-        grid_->rows().set_highlight(n - 1);
-        grid_->follow_number(n);
+        if (grid_) {
+            grid_->rows().set_highlight(n - 1);
+            grid_->follow_number(n);
+        }
         loaded_ = n;
         fill_record(n);
     });
@@ -129,7 +139,7 @@ QStringList RecordEditor::row_texts(int n)
     QStringList texts;
     const std::span<const std::uint8_t> bytes = record_bytes(n);
     for (const GridColumn& c : setup_.columns) {
-        QString t = c.field ? fields_.at(c.field).cell_text(bytes) : QString::number(n);
+        QString t = c.field ? fields_.at(c.field).cell_text(bytes, c.wholeChoice) : QString::number(n);
         texts << (c.lowerCase ? t.toLower() : t);
     }
     return texts;
@@ -144,7 +154,8 @@ void RecordEditor::choose_number(int n)
     if (n < 1 || n > record_count())
         return;
     load_record(n);
-    grid_->scroll_to_number(n);
+    if (grid_)
+        grid_->scroll_to_number(n);
 }
 
 void RecordEditor::choose_row(int n)
@@ -170,7 +181,8 @@ void RecordEditor::after_save()
     const int next = next_record(saved_);
     select_number(next);
     load_record(next);
-    grid_->scrollTo(grid_->rows().index(next - 1, 0));
+    if (grid_)
+        grid_->scrollTo(grid_->rows().index(next - 1, 0));
 }
 
 }  // namespace tw

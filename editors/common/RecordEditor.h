@@ -27,6 +27,7 @@ struct GridColumn {
     const char* field = nullptr;
     On4410 on4410 = On4410::Shown;  // a hidden column keeps its width 0
     bool lowerCase = false;         // the cell's text in lower case
+    bool wholeChoice = false;       // the whole choice text, "1. SHORT"
 };
 
 struct RecordSetup {
@@ -34,22 +35,25 @@ struct RecordSetup {
     const char* numberName;  // the number chooser, "Cmb_ClerkNumber"; its label "L_ClerkNumber"
     const char* numberLabelKey;
     const char* numberLabel;
-    const char* gridName;    // the overview grid, "Fg_Clerk"
+    const char* gridName;    // the overview grid, "Fg_Clerk"; null for none
     const char* loadName;    // the handler that loads one record, "Carica_Clerk"
     std::span<const GridColumn> columns;
     // The detail fields, at offsets inside one record; empty when the screen
     // moves its own fields.
     std::span<const Field> fields = {};
+    // The run-log prefix of rebuilding the grid, when the screen has its own.
+    const char* gridPrefix = nullptr;
 };
 
 // An editor of numbered records: one is edited in the fields, all are listed
-// in the overview grid, whose cyan row is the loaded record. A record is
+// in the overview grid (when the screen has one), whose cyan row is the
+// loaded record. A record is
 // chosen by number or by grid row; Save stores the fields into the chosen
 // record, writes the file, rebuilds the grid and moves to the next record.
 class RecordEditor : public EditorScreen {
     Q_OBJECT
 public:
-    // `Carica_Griglia`: the grid and the number list from the records.
+    // `Carica_Griglia`: the grid (if any) and the number list from the records.
     void Carica_Griglia();
     // Loads record n into the fields and makes its row the cyan one.
     void load_record(int n);
@@ -94,7 +98,7 @@ private:
     ChoiceField* number_;
     QLabel* numberLabel_ = nullptr;
     QGridLayout* fieldGrid_;
-    OverviewGrid* grid_;
+    OverviewGrid* grid_ = nullptr;  // none on a screen without a grid
     FieldControls fields_;
     std::set<std::string> gridLog_;  // what reading the grid's records logged since its last load
     int loaded_ = 0;

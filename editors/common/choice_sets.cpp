@@ -9,7 +9,9 @@ std::vector<std::string> choice_labels(const CaptionTexts& captions, const Choic
     std::vector<std::string> labels;
     labels.reserve(set.choices.size());
     for (const Choice& c : set.choices) {
-        if (!c.key)
+        if (!c.key && !c.english)
+            labels.push_back(std::to_string(c.number));
+        else if (!c.key)
             labels.push_back(std::to_string(c.number) + ". " + c.english);
         else if (set.tight)
             labels.push_back(captions.tight_choice_label(c.number, c.key, c.english));

@@ -57,6 +57,8 @@ long long read_number(std::span<const std::uint8_t> bytes, const Place& p, const
         return (byte & bit_mask(p)) >> p.bit;
     case Storage::Byte:
         return byte;
+    case Storage::NonZeroByte:
+        return byte != 0 ? 1 : 0;
     case Storage::BcdByte:
     case Storage::Bcd:
     case Storage::BcdLenient:
@@ -80,6 +82,7 @@ void write_number(std::span<std::uint8_t> bytes, const Place& p, long long value
         byte = std::uint8_t((byte & ~bit_mask(p)) | ((unsigned(value) << p.bit) & bit_mask(p)));
         return;
     case Storage::Byte:
+    case Storage::NonZeroByte:
         byte = std::uint8_t(value);
         return;
     case Storage::BcdByte:

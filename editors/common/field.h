@@ -32,6 +32,7 @@ enum class Storage {
     BcdByte,       // one packed BCD byte, 0 to 99
     Bcd,           // packed BCD over `width` bytes, low digit pair first
     BcdLenient,    // the same, each byte read by its leading decimal digits
+    NonZeroByte,   // the whole byte read as 0 or 1 (any value but 0); written as the number
     RegisterText,  // `width` characters of the register's character set
     PlainText,     // `width` characters of the PC's 8-bit text, untranslated
 };
@@ -46,6 +47,7 @@ struct Place {
 inline constexpr Place bit_at(std::size_t offset, int bit) { return {Storage::Bit, offset, bit, 1}; }
 inline constexpr Place bits_at(std::size_t offset, int lowBit, int count) { return {Storage::Bits, offset, lowBit, count}; }
 inline constexpr Place byte_at(std::size_t offset) { return {Storage::Byte, offset, 0, 1}; }
+inline constexpr Place nonzero_byte_at(std::size_t offset) { return {Storage::NonZeroByte, offset, 0, 1}; }
 inline constexpr Place bcd_byte_at(std::size_t offset) { return {Storage::BcdByte, offset, 0, 1}; }
 inline constexpr Place bcd_at(std::size_t offset, int bytes) { return {Storage::Bcd, offset, 0, bytes}; }
 inline constexpr Place register_text_at(std::size_t offset, int width) { return {Storage::RegisterText, offset, 0, width}; }
@@ -66,6 +68,10 @@ struct NumberFormat {
     int minDigits = 0;
     bool scaleFromPrices = false;  // the scale and decimals of prices (DecimalPosition)
     bool emptyZero = false;        // a 0 shows empty while the field has the focus
+    // The choice field whose number is the count of decimals (an exchange
+    // rate over 10 to the power of its decimals choice); the shown form
+    // follows that choice.
+    const char* decimalsFrom = nullptr;
 };
 
 // What the model 4410 does with a field: shows it, hides it (the value is
@@ -93,6 +99,7 @@ struct Field {
     const char* labelName = nullptr;  // the label's control, when not derived from the name
     bool keepSpaces = false;          // a text loads with its trailing spaces
     FieldHint hint{};
+    bool trimLeading = false;         // a text loads without its leading spaces too
 };
 
 inline bool is_choice(const Field& f) { return !f.choices.choices.empty(); }

@@ -28,6 +28,11 @@ const EditorLine kEditors[] = {
     {"C_ProgramMode", "C_DepartmentProgram", "FrmDepartmentProgram", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_PluProgram", "FrmPrgPlu", "PRG_PLU.BIN"},
     {"C_ProgramMode", "C_ClerkSystemProgram", "FrmClerkSystemProgram", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_DeptGroupProgram", "FrmDeptGroupSetting", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_PluPageProgram", "FrmPluPageProgram", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_InstoreBarcodeSetting", "FrmInstoreBarcodeSetting", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_TenderProgram", "FrmTenderMenuSetting", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_ForeignCurrencyProgram", "FrmFCRatingSetting", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Print_Out_Mode", "FrmPrintMode", "PRG_MODE.BIN"},
 };
 
@@ -61,7 +66,7 @@ struct OpenProgramming {
 };
 
 // Changes the first field of the screen that the user can change: another
-// choice, or other digits. The record choosers only choose.
+// choice, other digits or another text. The record choosers only choose.
 void change_a_field(QWidget* screen)
 {
     for (ChoiceField* c : screen->findChildren<ChoiceField*>()) {
@@ -78,6 +83,15 @@ void change_a_field(QWidget* screen)
             continue;
         focus(n);
         QTest::keyClicks(n, n->value() == 1 ? "2" : "1");
+        focus(screen->findChild<QPushButton*>("C_Salva"));
+        return;
+    }
+    for (QLineEdit* t : screen->findChildren<QLineEdit*>()) {
+        if (!t->isVisible() || !t->isEnabled() || t->isReadOnly())
+            continue;
+        focus(t);
+        QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(t, t->text().startsWith("Z") ? "Y" : "Z");
         focus(screen->findChild<QPushButton*>("C_Salva"));
         return;
     }

@@ -49,6 +49,22 @@ TEST(ChoiceField, StoredValueIsTheNumberOfTheShownText)
     EXPECT_EQ(field.currentIndex(), -1) << "a number without a choice selects nothing";
 }
 
+TEST(ChoiceField, ABareNumberListStoresTheShownNumber)
+{
+    TestSession t;
+    ChoiceField field(t.session, "Cmb_Test");
+    field.set_choices(choice_texts(t.session, digits_up_to(8)));
+    ASSERT_EQ(field.count(), 9);
+    EXPECT_EQ(field.itemText(0), "0");
+    EXPECT_EQ(field.itemText(8), "8");
+    field.select_number(7);
+    EXPECT_EQ(field.currentText(), "7");
+    EXPECT_EQ(field.number(), 7);
+    field.select_number(9);
+    EXPECT_EQ(field.currentIndex(), -1);
+    EXPECT_EQ(field.number(), 0);
+}
+
 TEST(ChoiceField, ChoiceTextPutsTheNumberBeforeTheCaption)
 {
     TestSession t;

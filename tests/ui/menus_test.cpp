@@ -54,7 +54,9 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     QWidget* programMode = visible_window();
     ASSERT_EQ(programMode->objectName(), "FrmProgramMode");
     const auto editors = visible_editor_buttons(programMode);
-    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram", "C_ClerkSystemProgram"};
+    const QStringList built = {"C_SetVatRate",          "C_DepartmentProgram",      "C_DeptGroupProgram",
+                               "C_PluProgram",          "C_PluPageProgram",         "C_TenderProgram",
+                               "C_ForeignCurrencyProgram", "C_ClerkSystemProgram", "C_InstoreBarcodeSetting"};
     EXPECT_EQ(int(editors.size()), c.programModeButtons);
     EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
     for (QPushButton* b : editors)
