@@ -54,7 +54,9 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     QWidget* programMode = visible_window();
     ASSERT_EQ(programMode->objectName(), "FrmProgramMode");
     const auto editors = visible_editor_buttons(programMode);
-    const QStringList built = {"C_SetVatRate", "C_DepartmentProgram", "C_PluProgram", "C_ClerkSystemProgram"};
+    const QStringList built = {"C_SetVatRate",          "C_DepartmentProgram",     "C_PluProgram",
+                               "C_ClerkSystemProgram",  "C_PercentageProgram",     "C_PO_RA_M_P_Key_Program",
+                               "C_NSProgram",           "C_PermissionProgram",     "C_SystemOption"};
     EXPECT_EQ(int(editors.size()), c.programModeButtons);
     EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
     for (QPushButton* b : editors)
@@ -67,7 +69,7 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     const auto settings = visible_editor_buttons(settingMode);
     EXPECT_EQ(int(settings.size()), c.settingModeButtons);
     for (QPushButton* b : settings)
-        EXPECT_EQ(b->isEnabled(), b->objectName() == "C_Print_Out_Mode") << b->objectName().toStdString();
+        EXPECT_EQ(b->isEnabled(), b->objectName() != "C_Initial_Setup") << b->objectName().toStdString();
     EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
     click("C_Exit");
     EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
