@@ -80,6 +80,56 @@ INSTANTIATE_TEST_SUITE_P(Models, MenusOfTheModel,
                                          ModelCase{"C_4430", 14, 7, true, true}),
                          [](const auto& info) { return std::string(info.param.button).substr(2); });
 
+// Each enabled editor button opens its editor in place of the menu; the
+// editor's Back shows the menu again.
+struct EditorButton {
+    const char* menuButton;
+    const char* menu;
+    const char* button;
+    const char* screen;
+};
+
+void PrintTo(const EditorButton& c, std::ostream* out) { *out << c.button; }
+
+class EditorButtons : public testing::TestWithParam<EditorButton> {};
+
+TEST_P(EditorButtons, OpenTheirEditorAndBackShowsTheMenu)
+{
+    const EditorButton& c = GetParam();
+    for (const char* model : {"C_4410", "C_4430"}) {
+        TillXferRig rig;
+        UiHarness h(rig.app_dir());
+        h.start();
+        click(model);
+        click("C_NuovaProgrammazione");
+        click(c.menuButton);
+        QWidget* menu = visible_window();
+        ASSERT_EQ(menu->objectName(), c.menu);
+        if (!control(menu, c.button)->isVisible())
+            continue;  // the model lacks this editor
+        click(c.button);
+        ASSERT_EQ(visible_window()->objectName(), c.screen) << model;
+        EXPECT_FALSE(menu->isVisible());
+        click("C_Annulla");
+        EXPECT_EQ(visible_window(), menu) << model;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, EditorButtons,
+    testing::Values(EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PercentageProgram", "FrmPercentageMenu"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PO_RA_M_P_Key_Program", "FrmPORAMPKeyMenu"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_NSProgram", "FrmNSMenuSetting"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PermissionProgram", "FrmPermissionProgram"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_SystemOption", "FrmSystemOption"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Working_Mode", "FrmWorkingMode"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Print_Out_Mode", "FrmPrintMode"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Clerk_Setup", "FrmClerkMenuSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_EJ_Setup", "FrmEJSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Report_Setup", "FrmReportSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Hospitality_Setup", "FrmHospitalitySetup"}),
+    [](const auto& info) { return std::string(info.param.button).substr(2); });
+
 TEST(Menus, OneWindowAtATimeAndUnloadingShowsTheCallerAsItWasLeft)
 {
     TillXferRig rig;
