@@ -1,8 +1,8 @@
 // The option bytes that several screens share bit by bit: one map of their
 // owners, checked against the screens' own field tables and against what a
 // save really changes.
+#include <QFile>
 #include <map>
-#include <set>
 
 #include "editors/common/option_owners.h"
 #include "option_screens.h"
@@ -128,6 +128,14 @@ TEST_P(EveryOptionScreen, OpenAndSaveKeepRandomImages)
             ASSERT_EQ(saved_file(), before);
         }
     }
+}
+
+TEST_P(EveryOptionScreen, HasItsSectionInTheHelp)
+{
+    QFile guide(QString::fromUtf8(TW_SOURCE_DIR) + "/data/help/eng/VelmoraECRProgrammingUtilityHelp(GB).html");
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QByteArray text = guide.readAll();
+    EXPECT_TRUE(text.contains(QByteArray("id=\"") + GetParam().name + "\"")) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EveryOptionScreen, testing::ValuesIn(option_screens()),
