@@ -88,6 +88,10 @@ void FieldControl::prepare()
                              f.emptyZero || f.scaleFromPrices);
         numeric_->setMaxLength(f.maxChars > 0 ? f.maxChars : 32767);
         numeric_->set_empty_stays(f.emptyFails);
+        // Wide enough for all the digits it shows.
+        if (const int digits = std::max(f.maxChars, f.minDigits); digits > 0)
+            numeric_->setMinimumWidth(
+                numeric_->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))));
     }
     if (hint_)
         hint_->setText(caption(s, field_.hint.key, field_.hint.english));

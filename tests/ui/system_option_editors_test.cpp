@@ -109,6 +109,7 @@ TEST_F(SystemOptions, CountersShowLeadingZerosAndStoreTheirDigitsLowPairFirst)
     EXPECT_EQ(saved_file(), image());
     open_editor();
     EXPECT_EQ(gt()->text(), "1234567890123456");
+    EXPECT_LT(gt()->fontMetrics().horizontalAdvance(gt()->text()), gt()->width()) << "all 16 digits in view";
 }
 
 TEST_F(SystemOptions, TheGtReadsEachByteByItsLeadingDigitAndKeepsItsZerosWithTheFocus)
