@@ -186,7 +186,8 @@ void NumericField::focusInEvent(QFocusEvent* event)
     if (scaled_ && !rawForm_) {
         const long long stored = value();
         rawForm_ = true;
-        setText(stored == 0 ? QString() : QString::number(stored));
+        if (!emptyStays_)
+            setText(stored == 0 ? QString() : QString::number(stored));
     }
     QLineEdit::focusInEvent(event);
     selectAll();
@@ -210,6 +211,8 @@ void NumericField::focusOutEvent(QFocusEvent* event)
     focusedByClick_ = false;
     // A message box or another program taking the focus is no leaving.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    if (emptyStays_ && text().isEmpty())
         return;
     if (scaled_ && rawForm_) {
         const long long stored = digits_value(text());

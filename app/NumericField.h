@@ -45,6 +45,12 @@ public:
     // 12.50); other scaled fields drop trailing zeros (22 %).
     void set_fixed_decimals(bool fixed) { fixedDecimals_ = fixed; }
 
+    // A field of plain digits whose emptiness means something: getting the
+    // focus keeps its digits as shown, and an emptied field stays empty when
+    // the focus leaves it (else it shows 0).
+    void set_empty_stays(bool stays) { emptyStays_ = stays; }
+    bool holds_number() const { return !shown_number().isEmpty(); }
+
     // Shows a stored integer as the screen shows it on opening.
     void show_value(long long stored);
     // The stored integer that the field holds now, whichever form it shows.
@@ -76,6 +82,7 @@ private:
     int minDigits_ = 0;
     bool scaled_ = false;
     bool fixedDecimals_ = false;
+    bool emptyStays_ = false;
     bool rawForm_ = false;       // a two-form field shows the stored integer
     bool focusedByClick_ = false;
 };

@@ -21,10 +21,20 @@
 #include "editors/sales/FrmFCRatingSetting.h"
 #include "editors/sales/FrmInstoreBarcodeSetting.h"
 #include "editors/sales/FrmPluPageProgram.h"
+#include "editors/sales/FrmPORAMPKeyMenu.h"
+#include "editors/sales/FrmPercentageMenu.h"
 #include "editors/sales/FrmSetVatRate.h"
+#include "editors/system/FrmClerkMenuSetup.h"
 #include "editors/system/FrmClerkSystemProgram.h"
+#include "editors/system/FrmEJSetup.h"
+#include "editors/system/FrmHospitalitySetup.h"
+#include "editors/system/FrmNSMenuSetting.h"
+#include "editors/system/FrmPermissionProgram.h"
 #include "editors/system/FrmPrintMode.h"
 #include "editors/sales/FrmTenderMenuSetting.h"
+#include "editors/system/FrmReportSetup.h"
+#include "editors/system/FrmSystemOption.h"
+#include "editors/system/FrmWorkingMode.h"
 #include "languages/FrmLanguage.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
@@ -102,11 +112,14 @@ BENCHMARK(BM_StartUpToVisibleStartScreen)->Unit(benchmark::kMillisecond);
 struct StartedProgram {
     StartedProgram()
     {
-        application();
         session.language.hooks = &language;
         run_startup(session);
         session.ModelCode = 1;
     }
+    // The QApplication before any member: the language hooks need it.
+    struct Application {
+        Application() { application(); }
+    } app;
     Bundle bundle;
     test::RecordingEffects effects;
     QuietUiEffects ui;
@@ -139,6 +152,16 @@ BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSettingMode)->Unit(benchmark::kMillisecond)
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetVatRate)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmClerkSystemProgram)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPrintMode)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPercentageMenu)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPORAMPKeyMenu)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPermissionProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSystemOption)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmNSMenuSetting)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmWorkingMode)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmReportSetup)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmEJSetup)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmClerkMenuSetup)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmHospitalitySetup)->Unit(benchmark::kMillisecond);
 
 // Saving one clerk: the record, PRG_MODE.BIN, the grid read again and the
 // next clerk loaded.

@@ -92,6 +92,12 @@ void FieldControl::prepare()
         numeric_->set_maximum(f.maximum);
         numeric_->set_format(f.scale, f.decimals, QString::fromLatin1(f.unit), f.fixedDecimals, f.grouped, f.minDigits,
                              f.emptyZero || f.scaleFromPrices);
+        numeric_->setMaxLength(f.maxChars > 0 ? f.maxChars : 32767);
+        numeric_->set_empty_stays(f.emptyFails);
+        // Wide enough for all the digits it shows.
+        if (const int digits = std::max(f.maxChars, f.minDigits); digits > 0)
+            numeric_->setMinimumWidth(
+                numeric_->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))));
     }
     if (hint_)
         hint_->setText(caption(s, field_.hint.key, field_.hint.english));
@@ -139,8 +145,11 @@ void FieldControl::save(std::span<std::uint8_t> bytes) const
     const Codecs& c = session_.codecs;
     if (choice_)
         write_number(bytes, field_.place, choice_->number(), c);
-    else if (numeric_)
+    else if (numeric_) {
+        if (field_.number.emptyFails && !numeric_->holds_number())
+            throw std::invalid_argument(std::string(field_.name) + " holds no number");
         write_number(bytes, field_.place, numeric_->value(), c);
+    }
     else
         write_text(bytes, field_.place, text_->core_text(), c);
 }

@@ -3,28 +3,36 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/NumericField.h"
 #include "app/ui_text.h"
 
 namespace tw {
 
 namespace {
-std::size_t count_fields(std::span<const OptionGroup> groups)
+void collect_fields(std::span<const OptionGroup> groups, std::vector<const Field*>& into)
 {
-    std::size_t n = 0;
     for (const OptionGroup& g : groups) {
-        n += g.fields.size();
+        for (const Field& f : g.fields)
+            into.push_back(&f);
         for (const OptionTab& t : g.tabs)
-            n += count_fields(t.groups);
+            collect_fields(t.groups, into);
     }
-    return n;
 }
 }  // namespace
 
+std::vector<const Field*> page_fields(std::span<const OptionGroup> groups)
+{
+    std::vector<const Field*> all;
+    collect_fields(groups, all);
+    return all;
+}
+
 OptionEditor::OptionEditor(ScreenContext& context, QWidget* caller, const OptionPage& page)
-    : EditorScreen(context, caller, page.setup), fields_(count_fields(page.groups))
+    : EditorScreen(context, caller, page.setup), fields_(page_fields(page.groups).size())
 {
     auto* column = new QVBoxLayout;
     build(page.groups, this, column);
@@ -83,6 +91,8 @@ void OptionEditor::add_rows(std::span<const Field> fields, QWidget* parent, QGri
         grid->addWidget(c.control(), row, 1);
         if (c.hint())
             grid->addWidget(c.hint(), row, 2);
+        if (c.numeric() && f.number.enterToSave)
+            c.numeric()->set_enter_target(save_button());
     }
 }
 

@@ -54,6 +54,9 @@ struct OptionPage {
     std::span<const OptionGroup> groups;
 };
 
+// Every field of the groups, tabs and frames included, in page order.
+std::vector<const Field*> page_fields(std::span<const OptionGroup> groups);
+
 class OptionEditor : public EditorScreen {
     Q_OBJECT
 public:

@@ -50,6 +50,7 @@ inline constexpr Place byte_at(std::size_t offset) { return {Storage::Byte, offs
 inline constexpr Place nonzero_byte_at(std::size_t offset) { return {Storage::NonZeroByte, offset, 0, 1}; }
 inline constexpr Place bcd_byte_at(std::size_t offset) { return {Storage::BcdByte, offset, 0, 1}; }
 inline constexpr Place bcd_at(std::size_t offset, int bytes) { return {Storage::Bcd, offset, 0, bytes}; }
+inline constexpr Place bcd_lenient_at(std::size_t offset, int bytes) { return {Storage::BcdLenient, offset, 0, bytes}; }
 inline constexpr Place register_text_at(std::size_t offset, int width) { return {Storage::RegisterText, offset, 0, width}; }
 inline constexpr Place plain_text_at(std::size_t offset, int width) { return {Storage::PlainText, offset, 0, width}; }
 
@@ -72,6 +73,9 @@ struct NumberFormat {
     // rate over 10 to the power of its decimals choice); the shown form
     // follows that choice.
     const char* decimalsFrom = nullptr;
+    int maxChars = 0;              // at most this many characters typed; further keys dropped
+    bool emptyFails = false;       // an emptied field stays empty and holds no number: saving it fails
+    bool enterToSave = false;      // Enter moves the focus to the Save button
 };
 
 // What the model 4410 does with a field: shows it, hides it (the value is

@@ -136,4 +136,6 @@ const OptionPage kPrintMode{{"FrmPrintMode", "FRM_PRINT_MODE_TITLE", "Print MODE
 
 FrmPrintMode::FrmPrintMode(ScreenContext& context, QWidget* caller) : OptionEditor(context, caller, kPrintMode) {}
 
+const OptionPage& FrmPrintMode::page() { return kPrintMode; }
+
 }  // namespace tw

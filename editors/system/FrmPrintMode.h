@@ -11,6 +11,7 @@ class FrmPrintMode : public OptionEditor {
     Q_OBJECT
 public:
     FrmPrintMode(ScreenContext& context, QWidget* caller);
+    static const OptionPage& page();
 };
 
 }  // namespace tw

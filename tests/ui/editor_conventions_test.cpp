@@ -33,7 +33,17 @@ const EditorLine kEditors[] = {
     {"C_ProgramMode", "C_InstoreBarcodeSetting", "FrmInstoreBarcodeSetting", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_TenderProgram", "FrmTenderMenuSetting", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_ForeignCurrencyProgram", "FrmFCRatingSetting", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_PercentageProgram", "FrmPercentageMenu", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_PO_RA_M_P_Key_Program", "FrmPORAMPKeyMenu", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_NSProgram", "FrmNSMenuSetting", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_PermissionProgram", "FrmPermissionProgram", "PRG_MODE.BIN"},
+    {"C_ProgramMode", "C_SystemOption", "FrmSystemOption", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Working_Mode", "FrmWorkingMode", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Print_Out_Mode", "FrmPrintMode", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Clerk_Setup", "FrmClerkMenuSetup", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_EJ_Setup", "FrmEJSetup", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Report_Setup", "FrmReportSetup", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Hospitality_Setup", "FrmHospitalitySetup", "PRG_MODE.BIN"},
 };
 
 // The model 4430's programming, opened as the user opens it: start screen,

@@ -56,7 +56,9 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     const auto editors = visible_editor_buttons(programMode);
     const QStringList built = {"C_SetVatRate",          "C_DepartmentProgram",      "C_DeptGroupProgram",
                                "C_PluProgram",          "C_PluPageProgram",         "C_TenderProgram",
-                               "C_ForeignCurrencyProgram", "C_ClerkSystemProgram", "C_InstoreBarcodeSetting"};
+                               "C_ForeignCurrencyProgram", "C_ClerkSystemProgram", "C_InstoreBarcodeSetting",
+                               "C_PercentageProgram",   "C_PO_RA_M_P_Key_Program",  "C_NSProgram",
+                               "C_PermissionProgram",   "C_SystemOption"};
     EXPECT_EQ(int(editors.size()), c.programModeButtons);
     EXPECT_EQ(control(programMode, "C_PluPageProgram")->isVisible(), c.pluPagesShown);
     for (QPushButton* b : editors)
@@ -69,7 +71,7 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     const auto settings = visible_editor_buttons(settingMode);
     EXPECT_EQ(int(settings.size()), c.settingModeButtons);
     for (QPushButton* b : settings)
-        EXPECT_EQ(b->isEnabled(), b->objectName() == "C_Print_Out_Mode") << b->objectName().toStdString();
+        EXPECT_EQ(b->isEnabled(), b->objectName() != "C_Initial_Setup") << b->objectName().toStdString();
     EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
     click("C_Exit");
     EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
@@ -79,6 +81,56 @@ INSTANTIATE_TEST_SUITE_P(Models, MenusOfTheModel,
                          testing::Values(ModelCase{"C_4410", 13, 6, false, false},
                                          ModelCase{"C_4430", 14, 7, true, true}),
                          [](const auto& info) { return std::string(info.param.button).substr(2); });
+
+// Each enabled editor button opens its editor in place of the menu; the
+// editor's Back shows the menu again.
+struct EditorButton {
+    const char* menuButton;
+    const char* menu;
+    const char* button;
+    const char* screen;
+};
+
+void PrintTo(const EditorButton& c, std::ostream* out) { *out << c.button; }
+
+class EditorButtons : public testing::TestWithParam<EditorButton> {};
+
+TEST_P(EditorButtons, OpenTheirEditorAndBackShowsTheMenu)
+{
+    const EditorButton& c = GetParam();
+    for (const char* model : {"C_4410", "C_4430"}) {
+        TillXferRig rig;
+        UiHarness h(rig.app_dir());
+        h.start();
+        click(model);
+        click("C_NuovaProgrammazione");
+        click(c.menuButton);
+        QWidget* menu = visible_window();
+        ASSERT_EQ(menu->objectName(), c.menu);
+        if (!control(menu, c.button)->isVisible())
+            continue;  // the model lacks this editor
+        click(c.button);
+        ASSERT_EQ(visible_window()->objectName(), c.screen) << model;
+        EXPECT_FALSE(menu->isVisible());
+        click("C_Annulla");
+        EXPECT_EQ(visible_window(), menu) << model;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, EditorButtons,
+    testing::Values(EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PercentageProgram", "FrmPercentageMenu"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PO_RA_M_P_Key_Program", "FrmPORAMPKeyMenu"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_NSProgram", "FrmNSMenuSetting"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_PermissionProgram", "FrmPermissionProgram"},
+                    EditorButton{"C_ProgramMode", "FrmProgramMode", "C_SystemOption", "FrmSystemOption"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Working_Mode", "FrmWorkingMode"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Print_Out_Mode", "FrmPrintMode"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Clerk_Setup", "FrmClerkMenuSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_EJ_Setup", "FrmEJSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Report_Setup", "FrmReportSetup"},
+                    EditorButton{"C_SettingMode", "FrmSettingMode", "C_Hospitality_Setup", "FrmHospitalitySetup"}),
+    [](const auto& info) { return std::string(info.param.button).substr(2); });
 
 TEST(Menus, OneWindowAtATimeAndUnloadingShowsTheCallerAsItWasLeft)
 {
