@@ -168,6 +168,7 @@ FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
         const bool other = set == &p.other;
         for (const Field& f : set->fields) {
             TextField* line = field(f.name).text();
+            line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(kLineWidth + 1, QLatin1Char('X'))));
             auto* typing = new DoubleWidthTyping(line, double_, kLineWidth, DoubleWidthTyping::Padding::OnFocusOut);
             connect(typing, &DoubleWidthTyping::refused, this, beep);
             connect(line, &QLineEdit::textChanged, this, [this, other] {
