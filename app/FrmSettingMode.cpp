@@ -3,6 +3,7 @@
 #include "editors/system/FrmClerkMenuSetup.h"
 #include "editors/system/FrmEJSetup.h"
 #include "editors/system/FrmHospitalitySetup.h"
+#include "editors/system/FrmInitialMenu.h"
 #include "editors/system/FrmPrintMode.h"
 #include "editors/system/FrmReportSetup.h"
 #include "editors/system/FrmWorkingMode.h"
@@ -14,7 +15,7 @@ namespace tw {
 namespace {
 // An editor's button opens it once its factory is set here.
 const MenuEntry kEditors[] = {
-    {"C_Initial_Setup", "FRM_SETTING_C_INITIAL_SETUP", "Initial Setup"},
+    {"C_Initial_Setup", "FRM_SETTING_C_INITIAL_SETUP", "Initial Setup", make_screen<FrmInitialMenu>},
     {"C_Working_Mode", "FRM_SETTING_C_WORKING_MODE", "Operating Mode", make_screen<FrmWorkingMode>},
     {"C_Print_Out_Mode", "FRM_SETTING_C_PRINTOUT_MODE", "Print Mode", make_screen<FrmPrintMode>},
     {"C_Clerk_Setup", "FRM_SETTING_C_CLERK_SETUP", "Clerk Setup", make_screen<FrmClerkMenuSetup>},

@@ -2,12 +2,15 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/NumericField.h"
+#include <stdexcept>
+
 #include "app/ui_text.h"
 
 namespace tw {
@@ -18,6 +21,7 @@ void collect_fields(std::span<const OptionGroup> groups, std::vector<const Field
     for (const OptionGroup& g : groups) {
         for (const Field& f : g.fields)
             into.push_back(&f);
+        collect_fields(g.columns, into);
         for (const OptionTab& t : g.tabs)
             collect_fields(t.groups, into);
     }
@@ -76,6 +80,23 @@ void OptionEditor::build(std::span<const OptionGroup> groups, QWidget* parent, Q
             tabSets_.push_back({tabs, g.tabs, 0});
             break;
         }
+        case OptionGroup::Kind::Columns: {
+            auto* row = new QHBoxLayout;
+            for (const OptionGroup& column : g.columns) {
+                auto* layout = new QVBoxLayout;
+                build({&column, 1}, parent, layout);
+                layout->addStretch();
+                row->addLayout(layout);
+            }
+            into->addLayout(row);
+            break;
+        }
+        case OptionGroup::Kind::Slot: {
+            auto* w = new QWidget(parent);
+            w->setObjectName(QString::fromLatin1(g.name));
+            into->addWidget(w);
+            break;
+        }
         }
     }
 }
@@ -120,11 +141,20 @@ void OptionEditor::tab_chosen(TabSetControl& set, int index)
                          set.tabs[std::size_t(index)].on4410 == TabOn4410::Refused;
     if (!refused) {
         set.shown = index;
+        tab_shown(set.widget, index);
         return;
     }
     session().effects.message_box(session().messages.MsgOptionNot4410, MsgButtons::Ok, MsgIcon::None);
     const QSignalBlocker quiet(set.widget);
     set.widget->setCurrentIndex(set.shown);
+}
+
+QWidget* OptionEditor::slot_widget(const char* name) const
+{
+    auto* w = findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w)
+        throw std::out_of_range(std::string("no slot ") + name);
+    return w;
 }
 
 void OptionEditor::load_fields() { fields_.load(session().image.bytes); }

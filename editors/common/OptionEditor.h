@@ -14,17 +14,20 @@ namespace tw {
 
 // An option screen described as data: groups of fields (a plain run of rows,
 // a titled frame, or a tab set whose tabs hold groups again), built, loaded
-// from and saved into the programming image by one piece of code.
+// from and saved into the programming image by one piece of code. Columns
+// put groups side by side; a slot is an empty named widget that the screen
+// fills with controls of its own (a preview, a grid).
 struct OptionTab;
 
 struct OptionGroup {
-    enum class Kind { Rows, Frame, TabSet };
+    enum class Kind { Rows, Frame, TabSet, Columns, Slot };
     Kind kind;
-    const char* name = nullptr;      // Frame: `F_…`; TabSet: `Tab_…`
+    const char* name = nullptr;      // Frame: `F_…`; TabSet: `Tab_…`; Slot: its widget
     const char* titleKey = nullptr;  // Frame: its title
     const char* title = nullptr;
     std::span<const Field> fields{};      // Rows, Frame
     std::span<const OptionTab> tabs{};    // TabSet
+    std::span<const OptionGroup> columns{};  // Columns
 };
 
 // A tab the model 4410 refuses shows MsgOptionNot4410 and returns to the tab
@@ -49,6 +52,12 @@ inline constexpr OptionGroup tab_set(const char* name, std::span<const OptionTab
     return {OptionGroup::Kind::TabSet, name, nullptr, nullptr, {}, tabs};
 }
 
+inline constexpr OptionGroup columns(std::span<const OptionGroup> groups)
+{
+    return {OptionGroup::Kind::Columns, nullptr, nullptr, nullptr, {}, {}, groups};
+}
+inline constexpr OptionGroup slot(const char* name) { return {OptionGroup::Kind::Slot, name, nullptr, nullptr, {}, {}}; }
+
 struct OptionPage {
     EditorScreen::Setup setup;
     std::span<const OptionGroup> groups;
@@ -63,6 +72,8 @@ public:
     OptionEditor(ScreenContext& context, QWidget* caller, const OptionPage& page);
 
     const FieldControl& field(const char* name) const { return fields_.at(name); }
+    // The widget of a slot group; throws when there is none.
+    QWidget* slot_widget(const char* name) const;
 
 protected:
     void prepare_fields() override;
@@ -83,6 +94,12 @@ private:
     void build(std::span<const OptionGroup> groups, QWidget* parent, QVBoxLayout* into);
     void add_rows(std::span<const Field> fields, QWidget* parent, QGridLayout* grid);
     void tab_chosen(TabSetControl& set, int index);
+
+protected:
+    // The tab set of that name's shown tab changed (after a refusal: not).
+    virtual void tab_shown(const QTabWidget* /*set*/, int /*index*/) {}
+
+private:
 
     FieldControls fields_;
     std::vector<TabSetControl> tabSets_;

@@ -38,6 +38,7 @@ const EditorLine kEditors[] = {
     {"C_ProgramMode", "C_NSProgram", "FrmNSMenuSetting", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_PermissionProgram", "FrmPermissionProgram", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_SystemOption", "FrmSystemOption", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Initial_Setup", "FrmInitialMenu", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Working_Mode", "FrmWorkingMode", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Print_Out_Mode", "FrmPrintMode", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Clerk_Setup", "FrmClerkMenuSetup", "PRG_MODE.BIN"},
