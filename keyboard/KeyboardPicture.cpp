@@ -25,6 +25,8 @@ KeyboardPicture::KeyboardPicture(QWidget* parent) : QWidget(parent)
             auto* fixed = new QLabel(this);
             fixed->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             fixed->setEnabled(false);
+            fixed->setBackgroundRole(QPalette::Mid);
+            fixed->setAutoFillBackground(true);
             cell = fixed;
         } else {
             auto* key = new QPushButton(this);
@@ -33,8 +35,11 @@ KeyboardPicture::KeyboardPicture(QWidget* parent) : QWidget(parent)
             auto* face = new QLabel(key);
             face->setAlignment(Qt::AlignCenter);
             face->setWordWrap(true);
+            face->setForegroundRole(QPalette::ButtonText);
             face->setAttribute(Qt::WA_TransparentForMouseEvents);
-            (new QVBoxLayout(key))->addWidget(face);
+            auto* inside = new QVBoxLayout(key);
+            inside->setContentsMargins(3, 3, 3, 3);
+            inside->addWidget(face);
             connect(key, &QPushButton::clicked, this, [this, k] { Q_EMIT key_clicked(k); });
             keys_[std::size_t(k - 1)] = key;
             cell = key;
@@ -51,13 +56,13 @@ void KeyboardPicture::show_key(int previewKey, const QString& name, bool changed
     face->setText(name);
     key->setToolTip(name);
     QPalette palette = face->palette();
-    palette.setColor(QPalette::WindowText, changed ? Qt::red : Qt::black);
+    palette.setColor(QPalette::ButtonText, changed ? QColor(Qt::red) : key->palette().color(QPalette::ButtonText));
     face->setPalette(palette);
 }
 
 bool KeyboardPicture::changed(int previewKey) const
 {
-    return face_of(keys_.at(std::size_t(previewKey - 1)))->palette().color(QPalette::WindowText) == Qt::red;
+    return face_of(keys_.at(std::size_t(previewKey - 1)))->palette().color(QPalette::ButtonText) == Qt::red;
 }
 
 }  // namespace tw

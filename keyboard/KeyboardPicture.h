@@ -20,7 +20,7 @@ public:
     void show_key(int previewKey, const QString& name, bool changed);
     bool changed(int previewKey) const;
 
-    static constexpr QSize kKeySize{78, 50};
+    static constexpr QSize kKeySize{86, 54};
 
 Q_SIGNALS:
     void key_clicked(int previewKey);

@@ -1,6 +1,7 @@
 // The keyboard layout screen: preview keys, the key list, the report chains
 // and the pop-up key lists.
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,6 +34,20 @@ protected:
     }
     void set_key(int k, std::uint8_t code) { s.image.set_byte(kLayout + std::size_t(position_of(k)), code); }
     std::uint8_t stored_key(int k) const { return s.image.byte(kLayout + std::size_t(position_of(k))); }
+
+    // Whether preview key k is drawn with red text.
+    bool drawn_red(int k) const
+    {
+        const std::string name = "L_key" + std::to_string(k);
+        const QImage shot = field(name.c_str())->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                    return true;
+            }
+        return false;
+    }
 
     QCheckBox* box(const std::string& name) const { return field<QCheckBox>(name.c_str()); }
     void show_chain(int n) const { field<QTabBar>("Tab_Chain")->setCurrentIndex(n); }
@@ -103,6 +118,9 @@ TEST_F(KeyboardEditor, AFunctionPutOnAKeyLeavesTheKeyThatHadIt)
     EXPECT_TRUE(editor().key_changed(23));
     EXPECT_TRUE(editor().key_changed(9));
     EXPECT_FALSE(editor().key_changed(10));
+    EXPECT_TRUE(drawn_red(23));
+    EXPECT_TRUE(drawn_red(9));
+    EXPECT_FALSE(drawn_red(10));
     EXPECT_EQ(stored_key(23), 24) << "the image changes only on Save";
     save();
     EXPECT_EQ(stored_key(23), 34);
