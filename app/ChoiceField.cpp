@@ -1,7 +1,10 @@
 #include "app/ChoiceField.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
 
 #include "app/session.h"
 #include "app/ui_text.h"
@@ -9,6 +12,29 @@
 namespace tw {
 
 namespace {
+// The application's style, except that a choice list opens as a popup of at
+// most maxVisibleItems rows rather than over the whole screen.
+class ScrollingListStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* scrolling_list_style()
+{
+    static QPointer<ScrollingListStyle> style;
+    if (!style) {
+        style = new ScrollingListStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 bool is_typed_key(const QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -27,7 +53,7 @@ ChoiceField::ChoiceField(const Session& session, const QString& objectName, QWid
     setEditable(false);
     // A long list (99 departments) scrolls instead of filling the screen.
     setMaxVisibleItems(20);
-    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setStyle(scrolling_list_style());
     view()->installEventFilter(this);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QPushButton>
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +18,8 @@
 #include "app/startup.h"
 #include "app/ui_effects.h"
 #include "editors/sales/FrmSetVatRate.h"
+#include "editors/system/FrmClerkSystemProgram.h"
+#include "editors/system/FrmPrintMode.h"
 #include "keyboard/FrmAdvancedSetting.h"
 #include "languages/FrmLanguage.h"
 #include "support/recording_effects.h"
@@ -132,7 +135,25 @@ BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetup)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmProgramMode)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSettingMode)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmSetVatRate)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmClerkSystemProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmPrintMode)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmAdvancedSetting)->Unit(benchmark::kMillisecond);
+
+// Saving one clerk: the record, PRG_MODE.BIN, the grid read again and the
+// next clerk loaded.
+void BM_SaveOneClerkWithGridRefresh(benchmark::State& state)
+{
+    StartedProgram program;
+    FrmClerkSystemProgram screen(program.context, nullptr);
+    screen.load();
+    show_painted(screen);
+    auto* save = screen.findChild<QPushButton*>("C_Salva");
+    for (auto _ : state) {
+        save->click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SaveOneClerkWithGridRefresh)->Unit(benchmark::kMillisecond);
 
 void BM_OpenLanguageSelection(benchmark::State& state)
 {

@@ -121,6 +121,17 @@ void OverviewGrid::set_column_twips(const std::vector<int>& twips)
     }
 }
 
+void OverviewGrid::fit_columns()
+{
+    for (int c = 0; c < model_.columnCount(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        const int needed = std::max(sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c));
+        if (columnWidth(c) < needed)
+            setColumnWidth(c, needed);
+    }
+}
+
 void OverviewGrid::scroll_to_number(int number)
 {
     const QModelIndex at = model_.index(number - 1, 0);

@@ -58,6 +58,9 @@ public:
     // Column widths in twips (1/1440 inch); 0 hides the column and a
     // negative width keeps the grid's default.
     void set_column_twips(const std::vector<int>& twips);
+    // Widens each shown column that its header or its visible cells do not
+    // fit, so that nothing is cut whatever the language or font.
+    void fit_columns();
     // Scrolls so that the record numbered `number` is the top row.
     void scroll_to_number(int number);
     // The record number of the top visible row.

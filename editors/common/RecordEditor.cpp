@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -59,22 +60,24 @@ void RecordEditor::prepare_fields()
     const bool model4410 = session().ModelCode == 0;
     QStringList headers;
     std::vector<int> widths;
-    int totalTwips = 0;
     for (const GridColumn& c : setup_.columns) {
         const bool hidden = c.on4410 == On4410::Hidden && model4410;
         headers << (hidden ? QString() : text(c.key, c.english));
         widths.push_back(hidden ? 0 : c.twips);
-        totalTwips += hidden ? 0 : std::max(c.twips, 0);
     }
     grid_->rows().set_headers(headers);
     grid_->set_column_twips(widths);
-    // The grid is as wide as its columns, so that none is cut.
-    grid_->setMinimumWidth(totalTwips * std::max(logicalDpiX(), 96) / 1440 + 40);
 }
 
 void RecordEditor::load_fields()
 {
     Carica_Griglia();
+    grid_->fit_columns();
+    // The grid is as wide as its columns, so that none is cut.
+    int width = 0;
+    for (int c = 0; c < grid_->rows().columnCount(); ++c)
+        width += grid_->isColumnHidden(c) ? 0 : grid_->columnWidth(c);
+    grid_->setMinimumWidth(width + grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
     select_number(1);
     load_record(1);
 }

@@ -10,22 +10,20 @@ namespace {
 constexpr NumberFormat kGroupFormat{.maximum = FrmDepartmentProgram::kMaxGroup, .emptyZero = true};
 constexpr NumberFormat kPriceFormat{.maximum = FrmDepartmentProgram::kMaxPrice, .scaleFromPrices = true};
 
-// The status byte packs sign (bit 0), single item (bit 1) and the HDLO
-// (bits 4 to 7); the price type is bits 0 and 1 of the next byte.
 constexpr Field kFields[] = {
     {"E_DeptName", "FRM_DEPARTMENT_PROGRAM_L_DEPT_NAME", "Department Name:",
-     register_text_at(dept::kName, int(prg::kDepartmentNameWidth)), {}, {}, On4410::Shown, nullptr, true},
-    {"E_Price", "FRM_DEPARTMENT_PROGRAM_L_PRICE", "Price :", bcd_at(dept::kPrice, dept::kPriceBytes), {}, kPriceFormat,
+     dept::kNamePlace, {}, {}, On4410::Shown, nullptr, true},
+    {"E_Price", "FRM_DEPARTMENT_PROGRAM_L_PRICE", "Price :", dept::kPricePlace, {}, kPriceFormat,
      On4410::Shown, nullptr, false, {"L_PriceMax", "FRM_DEPARTMENT_PROGRAM_L_PRICE_MAX", "(Max Value 9999999)"}},
-    {"Cmb_Status1", "FRM_DEPARTMENT_PROGRAM_L_STATUS1", "Status 1", bit_at(dept::kStatus, 0), kPositiveNegative},
-    {"Cmb_Status2", "FRM_DEPARTMENT_PROGRAM_L_STATUS2", "Status 2", bit_at(dept::kStatus, 1), kNormalSingle},
-    {"E_DeptGroupNumber", "FRM_DEPARTMENT_PROGRAM_L_DEPT_GROUP_NUMBER", "Dept Group Number", byte_at(dept::kGroup),
+    {"Cmb_Status1", "FRM_DEPARTMENT_PROGRAM_L_STATUS1", "Status 1", dept::kSignPlace, kPositiveNegative},
+    {"Cmb_Status2", "FRM_DEPARTMENT_PROGRAM_L_STATUS2", "Status 2", dept::kSinglePlace, kNormalSingle},
+    {"E_DeptGroupNumber", "FRM_DEPARTMENT_PROGRAM_L_DEPT_GROUP_NUMBER", "Dept Group Number", dept::kGroupPlace,
      {}, kGroupFormat, On4410::Shown, nullptr, false,
      {"L_DeptGroupMax", "FRM_DEPARTMENT_PROGRAM_L_DEPT_GROUP_MAX", "(Max Value 10)"}},
-    {"Cmb_Halo", "FRM_DEPARTMENT_PROGRAM_L_HALO", "HDLO", bits_at(dept::kStatus, 4, 4), kHdlo},
-    {"Cmb_Tax", "FRM_DEPARTMENT_PROGRAM_L_TAX", "TAX", byte_at(dept::kTax), kTax},
-    {"Cmb_TakeOutTax", "FRM_DEPARTMENT_PROGRAM_L_TAKE_OUT_TAX", "Take Out Tax", byte_at(dept::kTakeOutTax), kTax},
-    {"Cmb_PriceType", "FRM_DEPT_PRICE_TYPE_MSG", "Price Type", bits_at(dept::kPriceType, 0, 2), kOpenNormalPreset},
+    {"Cmb_Halo", "FRM_DEPARTMENT_PROGRAM_L_HALO", "HDLO", dept::kHdloPlace, kHdlo},
+    {"Cmb_Tax", "FRM_DEPARTMENT_PROGRAM_L_TAX", "TAX", dept::kTaxPlace, kTax},
+    {"Cmb_TakeOutTax", "FRM_DEPARTMENT_PROGRAM_L_TAKE_OUT_TAX", "Take Out Tax", dept::kTakeOutTaxPlace, kTax},
+    {"Cmb_PriceType", "FRM_DEPT_PRICE_TYPE_MSG", "Price Type", dept::kPriceTypePlace, kOpenNormalPreset},
 };
 
 constexpr GridColumn kColumns[] = {
@@ -56,17 +54,12 @@ int FrmDepartmentProgram::record_count() const { return dept::kCount; }
 
 int FrmDepartmentProgram::next_record(int saved) const { return next_department(saved); }
 
-std::span<std::uint8_t> FrmDepartmentProgram::record_bytes(int n)
-{
-    return std::span<std::uint8_t>(session().image.bytes).subspan(dept::offset_of(n), prg::kDepartmentSize);
-}
+std::span<std::uint8_t> FrmDepartmentProgram::record_bytes(int n) { return dept::bytes_of(session().image, n); }
 
 void FrmDepartmentProgram::store_record(int n)
 {
     RecordEditor::store_record(n);
-    // The register wants bit 3 of the status byte set in every department.
-    const std::size_t status = dept::offset_of(n) + dept::kStatus;
-    session().image.set_bit(session().codecs, status, 3, true);
+    write_number(record_bytes(n), dept::kAlwaysSetPlace, 1, session().codecs);
 }
 
 }  // namespace tw

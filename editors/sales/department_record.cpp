@@ -11,47 +11,45 @@ std::size_t dept::offset_of(int n)
     return prg::DepartmentTable.offset + prg::kDepartmentSize * std::size_t(n - 1);
 }
 
+std::span<std::uint8_t> dept::bytes_of(ProgrammingImage& image, int n)
+{
+    return std::span<std::uint8_t>(image.bytes).subspan(offset_of(n), prg::kDepartmentSize);
+}
+
+std::span<const std::uint8_t> dept::bytes_of(const ProgrammingImage& image, int n)
+{
+    return std::span<const std::uint8_t>(image.bytes).subspan(offset_of(n), prg::kDepartmentSize);
+}
+
 DepartmentFields load_department(const ProgrammingImage& image, const Codecs& c, int n)
 {
-    const std::size_t at = dept::offset_of(n);
-    const std::uint8_t status = image.byte(at + dept::kStatus);
-    const std::uint8_t priceType = image.byte(at + dept::kPriceType);
+    const std::span<const std::uint8_t> b = dept::bytes_of(image, n);
     DepartmentFields f;
-    f.name = image.text(c, at + dept::kName, prg::kDepartmentNameWidth);
-    f.status1 = c.byte_bit_tst(status, 0);
-    f.status2 = c.byte_bit_tst(status, 1);
-    f.hdlo = c.byte_bit_tst(status, 4) * 1 + c.byte_bit_tst(status, 5) * 2 + c.byte_bit_tst(status, 6) * 4 +
-             c.byte_bit_tst(status, 7) * 8;
-    f.group = image.byte(at + dept::kGroup);
-    f.tax = image.byte(at + dept::kTax);
-    f.takeOutTax = image.byte(at + dept::kTakeOutTax);
-    f.priceType = c.byte_bit_tst(priceType, 0) * 1 + c.byte_bit_tst(priceType, 1) * 2;
-    f.price = std::stoll(image.bcd(c, at + dept::kPrice, dept::kPriceBytes));
+    f.name = read_text(b, dept::kNamePlace, c);
+    f.status1 = int(read_number(b, dept::kSignPlace, c));
+    f.status2 = int(read_number(b, dept::kSinglePlace, c));
+    f.hdlo = int(read_number(b, dept::kHdloPlace, c));
+    f.group = int(read_number(b, dept::kGroupPlace, c));
+    f.tax = int(read_number(b, dept::kTaxPlace, c));
+    f.takeOutTax = int(read_number(b, dept::kTakeOutTaxPlace, c));
+    f.priceType = int(read_number(b, dept::kPriceTypePlace, c));
+    f.price = read_number(b, dept::kPricePlace, c);
     return f;
 }
 
 void store_department(ProgrammingImage& image, const Codecs& c, int n, const DepartmentFields& f)
 {
-    const std::size_t at = dept::offset_of(n);
-    image.set_text(c, at + dept::kName, prg::kDepartmentNameWidth, f.name);
-
-    std::uint8_t status = image.byte(at + dept::kStatus);
-    c.byte_bit_change(status, 0, f.status1 != 0);
-    c.byte_bit_change(status, 1, f.status2 != 0);
-    c.byte_bit_change(status, 3, 1);
-    for (int k = 0; k < 4; ++k)
-        c.byte_bit_change(status, 4 + k, (f.hdlo >> k) & 1);
-    image.set_byte(at + dept::kStatus, status);
-
-    std::uint8_t priceType = image.byte(at + dept::kPriceType);
-    c.byte_bit_change(priceType, 0, f.priceType & 1);
-    c.byte_bit_change(priceType, 1, f.priceType & 2);
-    image.set_byte(at + dept::kPriceType, priceType);
-
-    image.set_byte(at + dept::kGroup, std::uint8_t(f.group));
-    image.set_byte(at + dept::kTax, std::uint8_t(f.tax));
-    image.set_byte(at + dept::kTakeOutTax, std::uint8_t(f.takeOutTax));
-    image.set_bcd(c, at + dept::kPrice, dept::kPriceBytes, f.price);
+    const std::span<std::uint8_t> b = dept::bytes_of(image, n);
+    write_text(b, dept::kNamePlace, f.name, c);
+    write_number(b, dept::kSignPlace, f.status1, c);
+    write_number(b, dept::kSinglePlace, f.status2, c);
+    write_number(b, dept::kAlwaysSetPlace, 1, c);
+    write_number(b, dept::kHdloPlace, f.hdlo, c);
+    write_number(b, dept::kPriceTypePlace, f.priceType, c);
+    write_number(b, dept::kGroupPlace, f.group, c);
+    write_number(b, dept::kTaxPlace, f.tax, c);
+    write_number(b, dept::kTakeOutTaxPlace, f.takeOutTax, c);
+    write_number(b, dept::kPricePlace, f.price, c);
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <string>
 
+#include "editors/common/field.h"
 #include "image/codecs.h"
 #include "image/programming_image.h"
 
@@ -22,8 +23,24 @@ inline constexpr int kPriceBytes = 4;
 static_assert(kName + prg::kDepartmentNameWidth == kStatus);
 static_assert(kPrice + kPriceBytes == prg::kDepartmentSize);
 
+// Where each field lives inside the element. The status byte packs sign,
+// single item and HDLO; the register wants its bit 3 set in every department.
+inline constexpr Place kNamePlace = register_text_at(kName, int(prg::kDepartmentNameWidth));
+inline constexpr Place kSignPlace = bit_at(kStatus, 0);
+inline constexpr Place kSinglePlace = bit_at(kStatus, 1);
+inline constexpr Place kAlwaysSetPlace = bit_at(kStatus, 3);
+inline constexpr Place kHdloPlace = bits_at(kStatus, 4, 4);
+inline constexpr Place kPriceTypePlace = bits_at(kPriceType, 0, 2);
+inline constexpr Place kGroupPlace = byte_at(kGroup);
+inline constexpr Place kTaxPlace = byte_at(kTax);
+inline constexpr Place kTakeOutTaxPlace = byte_at(kTakeOutTax);
+inline constexpr Place kPricePlace = bcd_at(kPrice, kPriceBytes);
+
 // File offset of department n (1 to 99); throws outside that range.
 std::size_t offset_of(int n);
+// The 22 bytes of department n.
+std::span<std::uint8_t> bytes_of(ProgrammingImage& image, int n);
+std::span<const std::uint8_t> bytes_of(const ProgrammingImage& image, int n);
 }  // namespace dept
 
 // The editable fields of one department, as numbers. The choice fields hold

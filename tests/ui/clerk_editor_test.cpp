@@ -183,3 +183,24 @@ TEST_F(ClerkEditor, SavingEveryClerkUnchangedKeepsTheImage)
 
 }  // namespace
 }  // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+// A handler that fails writes its screen's prefix and the reason; the
+// screen stays open and the image keeps its bytes.
+TEST_F(ClerkEditor, AFailedSaveIsLoggedWithTheScreensPrefix)
+{
+    open_editor();
+    const auto before = image();
+    field<QComboBox>("Cmb_ClerkNumber")->setCurrentIndex(-1);
+    save();
+    EXPECT_EQ(image(), before);
+    const auto lines = h.log();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "FrmClerkSystemProgram Salva: no record number 0");
+    EXPECT_TRUE(screen()->isVisible());
+}
+
+}  // namespace
+}  // namespace tw::test

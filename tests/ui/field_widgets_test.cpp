@@ -1,11 +1,15 @@
 // The shared field widgets and the option rows described as data.
+#include <QApplication>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QStyle>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
 #include "app/ChoiceField.h"
+#include "app/NumericField.h"
 #include "app/TextField.h"
 #include "editors/common/FieldControl.h"
 #include "editors/common/choice_sets.h"
@@ -153,6 +157,113 @@ TEST_F(OptionRows, RowsTheModelLacksAreHiddenButStillSaveTheirValue)
     t.session.ModelCode = 1;
     form.prepare();
     EXPECT_TRUE(field(2)->isVisible());
+}
+
+}  // namespace
+}  // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+// Typing into numeric fields as a user does: the focus selects the value,
+// so what is typed replaces it; a key past the maximum changes nothing.
+struct NumericTyping : testing::Test {
+    NumericTyping()
+    {
+        field.set_maximum(99999);
+        field.set_format(1000, 3, " %");
+        window.resize(200, 40);
+        field.setParent(&window);
+        other.setParent(&window);
+        other.move(0, 20);
+        window.show();
+    }
+    void click_into() { QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void leave() { focus(&other); }
+
+    TestSession t;
+    QWidget window;
+    NumericField field{t.session, "E_Rate"};
+    QLineEdit other;
+};
+
+TEST_F(NumericTyping, ClickingIntoAValueAndTypingReplacesIt)
+{
+    field.show_value(5000);
+    EXPECT_EQ(field.text(), "5.000 %");
+    focus(&other);
+    click_into();
+    EXPECT_TRUE(field.hasFocus());
+    EXPECT_EQ(field.selectedText(), "5000");
+    QTest::keyClicks(&field, "12345");
+    leave();
+    EXPECT_EQ(field.text(), "12.345 %");
+    EXPECT_EQ(field.value(), 12345);
+    EXPECT_TRUE(t.effects.boxes.empty());
+}
+
+TEST_F(NumericTyping, AKeyPastTheMaximumLeavesTheTextAsItWas)
+{
+    field.show_value(12345);
+    focus(&field);
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Right);
+    QTest::keyClicks(&field, "9");
+    EXPECT_EQ(field.text(), "12345") << "no digit of the value is lost";
+    EXPECT_EQ(field.cursorPosition(), 1);
+    ASSERT_EQ(t.effects.boxes.size(), 1u);
+    EXPECT_EQ(t.effects.boxes[0].text, "Value insert to high!");
+
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_EQ(field.text(), "1345") << "Delete edits as in any field";
+    QTest::keyClicks(&field, "9");
+    EXPECT_EQ(field.text(), "19345");
+}
+
+TEST_F(NumericTyping, EditingKeysWorkAndAPasteKeepsItsDigits)
+{
+    field.show_value(0);
+    focus(&field);
+    EXPECT_EQ(field.text(), "") << "a 0 empties on focus";
+    QApplication::clipboard()->setText("1a2-3");
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "123");
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(field.selectedText(), "123");
+    QTest::keyClick(&field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "123");
+    QApplication::clipboard()->setText("999999");
+    QTest::keyClick(&field, Qt::Key_End);
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "123") << "a paste past the maximum is refused whole";
+    EXPECT_EQ(t.effects.boxes.size(), 1u);
+}
+
+TEST(TextField, ACharacterPastTheWidthIsRefusedWithABeep)
+{
+    TestSession t;
+    QWidget window;
+    const Field name{"E_DeptName", nullptr, "Name", register_text_at(0, 12)};
+    FieldControls controls(1);
+    const FieldControl& c = controls.add(t.session, name, &window);
+    window.show();
+    focus(c.control());
+    QTest::keyClicks(c.control(), "FRUIT AND VEG");
+    EXPECT_EQ(c.text()->text(), "FRUIT AND VE");
+    EXPECT_EQ(t.effects.beeps, 1);
+}
+
+TEST(ChoiceField, ALongListScrolls)
+{
+    TestSession t;
+    ChoiceField field(t.session, "Cmb_DepartmentNumber");
+    QStringList numbers;
+    for (int n = 1; n <= 99; ++n)
+        numbers << QString::number(n);
+    field.set_choices(numbers);
+    EXPECT_LE(field.maxVisibleItems(), 20);
+    EXPECT_FALSE(field.style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, &field))
+        << "the list opens as a scrolling popup, not over the whole screen";
 }
 
 }  // namespace
