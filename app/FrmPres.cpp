@@ -29,13 +29,6 @@ QPushButton* make_button(const char* name, const QString& caption, QWidget* pare
     b->setMinimumHeight(36);
     return b;
 }
-
-// The user's decimal separator, as the start line prints the platform version.
-char decimal_separator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 128 ? char(point.at(0).unicode()) : '.';
-}
 }  // namespace
 
 FrmPres::FrmPres(ScreenContext& context) : Screen(context, nullptr, "FrmPres")

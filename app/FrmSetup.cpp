@@ -7,6 +7,7 @@
 #include "app/open_programming.h"
 #include "app/transfer_runner.h"
 #include "keyboard/FrmAdvancedSetting.h"
+#include "reports/FrmReportExport.h"
 
 namespace tw {
 
@@ -17,7 +18,7 @@ const MenuEntry kScreens[] = {
     {"C_SettingMode", "FRM_SETUP_C_SETTING_MODE", "Setup Mode", make_screen<FrmSettingMode>},
     {"C_AdvancedSetting", "FRM_ADVANCED_SETTING_TITLE_MSG", "Advanced Setting", make_screen<FrmAdvancedSetting>},
     {"C_MessageSetup", "FRM_SETUP_C_MESSAGE_SETUP", "Caption Setup Mode"},
-    {"C_Report", "FRM_SETUP_C_REPORT", "Reports"},
+    {"C_Report", "FRM_SETUP_C_REPORT", "Reports", make_screen<FrmReportExport>},
 };
 
 // Sending PRG_MODE.BIN (60 + 120 polls), then PRG_PLU.BIN (180).

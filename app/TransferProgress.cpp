@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tw {
@@ -26,6 +27,16 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
     layout->addWidget(what_);
     layout->addWidget(bar_);
     layout->addWidget(elapsed_);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setObjectName("C_Annulla");
+    cancel_->setAutoDefault(false);
+    cancel_->hide();
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        stopRequested_ = true;
+        cancel_->setEnabled(false);
+        cancel_->setText(tr("Stopping after the current step"));
+    });
+    layout->addWidget(cancel_, 0, Qt::AlignRight);
     setMinimumWidth(420);
 
     clock_.start();
@@ -36,6 +47,16 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
 }
 
 int TransferProgress::elapsed_seconds() const { return int(clock_.elapsed() / 1000); }
+
+void TransferProgress::offer_cancel() { cancel_->show(); }
+
+void TransferProgress::set_step(const QString& what, int limitSeconds)
+{
+    what_->setText(what);
+    limitSeconds_ = limitSeconds;
+    clock_.restart();
+    update_elapsed();
+}
 
 void TransferProgress::update_elapsed()
 {

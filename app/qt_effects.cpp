@@ -1,9 +1,11 @@
 #include "app/qt_effects.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
+#include <QUrl>
 
 #include "app/HelpWindow.h"
 #include "app/ui_text.h"
@@ -97,6 +99,11 @@ void QtUiEffects::show_help(QWidget* parent, const QString& helpFile)
     if (!help_)
         help_ = new HelpWindow();
     help_->show_file(helpFile);
+}
+
+void QtUiEffects::open_folder(const QString& directory)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(directory));
 }
 
 void QtUiEffects::set_busy(bool busy)

@@ -33,6 +33,7 @@ public:
     QString save_file_name(QWidget* parent, const QString& title, const QString& directory,
                            const QString& filter) override;
     void show_help(QWidget* parent, const QString& helpFile) override;
+    void open_folder(const QString& directory) override;
     void set_busy(bool busy) override;
 
 private:

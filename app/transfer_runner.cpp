@@ -9,14 +9,34 @@
 
 namespace tw {
 
-void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
-                  const std::function<void()>& procedure)
+namespace {
+
+class DialogSteps : public TransferSteps {
+public:
+    explicit DialogSteps(TransferProgress& progress) : progress_(progress) {}
+    void step(const QString& what, int limitSeconds) override
+    {
+        QMetaObject::invokeMethod(
+            &progress_, [this, what, limitSeconds] { progress_.set_step(what, limitSeconds); },
+            Qt::QueuedConnection);
+    }
+    bool stop_requested() const override { return progress_.stop_requested(); }
+
+private:
+    TransferProgress& progress_;
+};
+
+void run_behind_progress(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
+                         bool cancellable, const std::function<void(TransferSteps&)>& procedure)
 {
     std::exception_ptr failure;
     TransferProgress progress(owner, what, limitSeconds);
+    if (cancellable)
+        progress.offer_cancel();
+    DialogSteps steps(progress);
     std::unique_ptr<QThread> worker(QThread::create([&] {
         try {
-            procedure();
+            procedure(steps);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -30,6 +50,20 @@ void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, i
     context.ui.set_busy(false);
     if (failure)
         std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
+                  const std::function<void()>& procedure)
+{
+    run_behind_progress(context, owner, what, limitSeconds, false, [&](TransferSteps&) { procedure(); });
+}
+
+void run_transfer_steps(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
+                        const std::function<void(TransferSteps&)>& procedure)
+{
+    run_behind_progress(context, owner, what, limitSeconds, true, procedure);
 }
 
 }  // namespace tw

@@ -18,6 +18,21 @@ namespace tw {
 void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
                   const std::function<void()>& procedure);
 
+// What a transfer of several steps tells the progress dialog from its worker
+// thread, and how it learns that the user pressed Cancel.
+class TransferSteps {
+public:
+    virtual ~TransferSteps() = default;
+    // The step now starting: what it moves and its time limit.
+    virtual void step(const QString& what, int limitSeconds) = 0;
+    // True once the user pressed Cancel: the procedure stops before its next step.
+    virtual bool stop_requested() const = 0;
+};
+
+// run_transfer for a procedure of several steps, with Cancel offered.
+void run_transfer_steps(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
+                        const std::function<void(TransferSteps&)>& procedure);
+
 template <class R>
 R run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds,
                const std::function<R()>& procedure)

@@ -21,6 +21,9 @@ public:
     // Opens the help window on the given HTML help file, at its start.
     virtual void show_help(QWidget* parent, const QString& helpFile) = 0;
 
+    // Shows a folder in the desktop's file manager.
+    virtual void open_folder(const QString& directory) = 0;
+
     // The busy pointer over the whole program; calls nest.
     virtual void set_busy(bool busy) = 0;
 };

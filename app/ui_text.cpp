@@ -1,5 +1,7 @@
 #include "app/ui_text.h"
 
+#include <QLocale>
+
 #include <QFile>
 
 #include "app/session.h"
@@ -29,5 +31,11 @@ QString caption(const Session& session, const char* key, const char* english)
 QString path_to_qt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 std::string path_to_core(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+char decimal_separator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 128 ? char(point.at(0).unicode()) : '.';
+}
 
 }  // namespace tw

@@ -17,6 +17,10 @@ std::string to_core(const QString& text);
 QString path_to_qt(const std::string& path);
 std::string path_to_core(const QString& path);
 
+// The decimal separator of the user's regional settings, as the core takes
+// it; a point where that separator is not one plain character.
+char decimal_separator();
+
 // The caption rule: the current language's text for the key when it is not
 // empty, else the screen's built-in English text. A null key
 // has no caption: the English text stays.

@@ -50,6 +50,7 @@ public:
     QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString save_file_name(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void show_help(QWidget*, const QString&) override {}
+    void open_folder(const QString&) override {}
     void set_busy(bool) override {}
 };
 

@@ -30,7 +30,7 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"messages", {"base", "image", "transfer", "languages", "messages"}},
     {"keyboard", {"base", "image", "transfer", "languages", "keyboard"}},
     {"app", {"base", "image", "bridge", "transfer", "languages", "editors", "reports", "messages", "keyboard", "app"}},
-    {"tools", {"base", "image", "bridge", "transfer", "tools"}},
+    {"tools", {"base", "image", "bridge", "transfer", "reports", "tools"}},
     {"data", {"base", "image"}},
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tillxfer_rig.h"
+#include "reports/report_names.h"
 #include "tools/tillxfer/settings.h"
 
 namespace tw::xfer {
@@ -53,7 +54,7 @@ TEST(TillXferSettings, AbsentSettingsKeepTheirDefaults)
     EXPECT_EQ(s.files.at(1).name, "PRG_PLU.BIN");
 }
 
-// The settings the bundle ships: the three files, a register reached at
+// The settings the bundle ships: the three files and the reports, a register reached at
 // the link's own pace, no fault.
 TEST(TillXferSettings, BundleSettingsAreComplete)
 {
@@ -61,12 +62,17 @@ TEST(TillXferSettings, BundleSettingsAreComplete)
     const Settings s = parse_settings(text);
     EXPECT_EQ(s.filesError, "");
     EXPECT_EQ(s.registerError, "");
-    ASSERT_EQ(s.files.size(), 3u);
+    ASSERT_EQ(s.files.size(), 20u);
     EXPECT_EQ(s.files.at(0).name, "PRG_MODE.BIN");
     EXPECT_EQ(s.files.at(1).name, "PRG_PLU.BIN");
     EXPECT_EQ(s.files.at(2).name, "GRAPHIC.BIN");
-    for (const auto& [number, entry] : s.files)
-        EXPECT_FALSE(entry.report) << number;
+    for (const auto& [number, entry] : s.files) {
+        EXPECT_EQ(entry.report, number >= 3) << number;
+        // A report's file begins with its name, as the program searches it.
+        if (number >= 3) {
+            EXPECT_EQ(entry.name, ReportNames[std::size_t(number)] + ".bin");
+        }
+    }
     EXPECT_EQ(s.reg.model, 4410);
     EXPECT_EQ(s.reg.folder, "Register");
     EXPECT_TRUE(s.reg.powerOn);

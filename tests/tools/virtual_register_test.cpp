@@ -96,6 +96,8 @@ TEST_P(VirtualRegisterFailure, GivesItsCodeAndKeepsTheMemory)
 }
 
 const std::string kWithReport = "0 = PRG_MODE.BIN, 0\n3 = C-I-D.bin, 1\n";
+// The register keeps no totals of open tables: it cannot make that report.
+const std::string kWithUnmadeReport = "0 = PRG_MODE.BIN, 0\n15 = OPEN TBL.bin, 1\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, VirtualRegisterFailure,
@@ -147,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"register refuses the file",
                     [](TillXferRig& r) { write_bytes(r.data("PRG_MODE.BIN"), pattern(7079, 50)); }, 1, 0, 0x1002},
         FailureCase{"register holds no such report",
-                    [](TillXferRig& r) { r.write_settings(with([](RigSettings& s) { s.files = kWithReport; })); }, 0, 3,
-                    0x1002}),
+                    [](TillXferRig& r) { r.write_settings(with([](RigSettings& s) { s.files = kWithUnmadeReport; })); },
+                    0, 15, 0x1002}),
     case_name<FailureCase>);
 
 // What the register takes on a send, by model.

@@ -27,6 +27,7 @@ public:
     QString open_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
     QString save_file_name(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
     void show_help(QWidget*, const QString& helpFile) override { helpFiles.push_back(helpFile); }
+    void open_folder(const QString& directory) override { foldersOpened.push_back(directory); }
     void set_busy(bool busy) override
     {
         busyDepth += busy ? 1 : -1;
@@ -34,6 +35,7 @@ public:
     }
 
     std::vector<QString> helpFiles;
+    std::vector<QString> foldersOpened;
     std::vector<QString> fileAnswers;
     int busyDepth = 0;
     int maxBusyDepth = 0;

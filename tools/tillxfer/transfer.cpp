@@ -161,7 +161,8 @@ Result run(const std::vector<std::string>& args, const fs::path& toolDir)
         return ecr.store(file.name, content);
     }
 
-    if (Result r = ecr.load(file.name, content); r != Result::Ok)
+    const Result loaded = file.report ? ecr.load_report(*cmd.fileNumber, file.name, content) : ecr.load(file.name, content);
+    if (Result r = loaded; r != Result::Ok)
         return r;
     if (!can_make_files_in(cmd.dataDir))
         return Result::FileNotMade;

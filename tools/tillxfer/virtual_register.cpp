@@ -5,6 +5,7 @@
 
 #include "image/plu_file.h"
 #include "image/programming_image.h"
+#include "tools/tillxfer/register_totals.h"
 
 namespace tw::xfer {
 
@@ -60,6 +61,15 @@ Result VirtualRegister::load(const std::string& name, Bytes& out) const
     if (!read_whole_file(file_path(name).string(), out, missing) || missing)
         return Result::RegisterRefused;
     return Result::Ok;
+}
+
+Result VirtualRegister::load_report(int number, const std::string& name, Bytes& out) const
+{
+    std::error_code ec;
+    if (std::filesystem::exists(file_path(name), ec))
+        return load(name, out);
+    const RegisterTotals totals = RegisterTotals::load(folder_);
+    return totals.report_file(number, plu_capacity(model_), out) ? Result::Ok : Result::RegisterRefused;
 }
 
 Bytes VirtualRegister::factory_content(const std::string& name) const

@@ -39,6 +39,13 @@ public:
     // A receive: RegisterRefused when the register holds no such file.
     Result load(const std::string& name, Bytes& out) const;
 
+    // A receive of report `number` (3 to 19) under `name`: a report file of
+    // that name lying in the folder is given as it is; otherwise the report
+    // is made from the register's totals (TOTALS.BIN, zero before the first
+    // sale) in the register's report layout. RegisterRefused for a report the
+    // register cannot make.
+    Result load_report(int number, const std::string& name, Bytes& out) const;
+
     std::filesystem::path file_path(const std::string& name) const { return folder_ / name; }
 
 private:
