@@ -6,6 +6,7 @@
 #include "app/FrmSettingMode.h"
 #include "app/open_programming.h"
 #include "app/transfer_runner.h"
+#include "keyboard/FrmAdvancedSetting.h"
 #include "reports/FrmReportExport.h"
 #include "messages/FrmCaptionSetting.h"
 
@@ -16,7 +17,7 @@ namespace {
 const MenuEntry kScreens[] = {
     {"C_ProgramMode", "FRM_SETUP_C_PROGRAM_MODE", "Program Mode", make_screen<FrmProgramMode>},
     {"C_SettingMode", "FRM_SETUP_C_SETTING_MODE", "Setup Mode", make_screen<FrmSettingMode>},
-    {"C_AdvancedSetting", "FRM_ADVANCED_SETTING_TITLE_MSG", "Advanced Setting"},
+    {"C_AdvancedSetting", "FRM_ADVANCED_SETTING_TITLE_MSG", "Advanced Setting", make_screen<FrmAdvancedSetting>},
     {"C_MessageSetup", "FRM_SETUP_C_MESSAGE_SETUP", "Caption Setup Mode", make_screen<FrmCaptionSetting>},
     {"C_Report", "FRM_SETUP_C_REPORT", "Reports", make_screen<FrmReportExport>},
 };

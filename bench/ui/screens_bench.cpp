@@ -40,6 +40,7 @@
 #include "editors/system/FrmInitialMenu.h"
 #include "image/default_files.h"
 #include "messages/FrmCaptionSetting.h"
+#include "keyboard/FrmAdvancedSetting.h"
 #include "languages/FrmLanguage.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
@@ -171,6 +172,7 @@ BENCHMARK_TEMPLATE(BM_OpenScreen, FrmReportSetup)->Unit(benchmark::kMillisecond)
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmEJSetup)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmClerkMenuSetup)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_OpenScreen, FrmHospitalitySetup)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_OpenScreen, FrmAdvancedSetting)->Unit(benchmark::kMillisecond);
 
 // Saving one clerk: the record, PRG_MODE.BIN, the grid read again and the
 // next clerk loaded.

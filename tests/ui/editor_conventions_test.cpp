@@ -1,6 +1,8 @@
-// What every editor of the two editor menus shares: captions applied on
+// What every editor of the menus shares: captions applied on
 // opening, Back discards, Save writes the file, Send sends the file as last
 // saved, a failed send shows MsgSendFailed. One line of the table per editor.
+#include <QCheckBox>
+#include <filesystem>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -17,10 +19,12 @@ namespace tw::test {
 namespace {
 
 struct EditorLine {
-    const char* menu;    // the setup menu's button: "C_ProgramMode" or "C_SettingMode"
+    const char* menu;    // the setup menu's button: "C_ProgramMode" or "C_SettingMode"; null
+                         // for an editor on the setup menu itself
     const char* button;  // the editor's button on that menu
     const char* screen;  // the editor's name
     const char* file;    // the file its Save writes and its Send sends
+    const char* field = nullptr;  // the list to change, when not the first (whose change asks a question)
 };
 
 const EditorLine kEditors[] = {
@@ -38,14 +42,24 @@ const EditorLine kEditors[] = {
     {"C_ProgramMode", "C_NSProgram", "FrmNSMenuSetting", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_PermissionProgram", "FrmPermissionProgram", "PRG_MODE.BIN"},
     {"C_ProgramMode", "C_SystemOption", "FrmSystemOption", "PRG_MODE.BIN"},
-    {"C_SettingMode", "C_Initial_Setup", "FrmInitialMenu", "PRG_MODE.BIN"},
+    {"C_SettingMode", "C_Initial_Setup", "FrmInitialMenu", "PRG_MODE.BIN", "Cmb_DateFormat"},
     {"C_SettingMode", "C_Working_Mode", "FrmWorkingMode", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Print_Out_Mode", "FrmPrintMode", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Clerk_Setup", "FrmClerkMenuSetup", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_EJ_Setup", "FrmEJSetup", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Report_Setup", "FrmReportSetup", "PRG_MODE.BIN"},
     {"C_SettingMode", "C_Hospitality_Setup", "FrmHospitalitySetup", "PRG_MODE.BIN"},
+    {nullptr, "C_AdvancedSetting", "FrmAdvancedSetting", "PRG_MODE.BIN"},
+    {nullptr, "C_MessageSetup", "FrmCaptionSetting", "PRG_MODE.BIN"},
 };
+
+// The menu an editor returns to.
+QString menu_screen(const EditorLine& e)
+{
+    if (!e.menu)
+        return "FrmSetup";
+    return e.menu == std::string("C_ProgramMode") ? "FrmProgramMode" : "FrmSettingMode";
+}
 
 // The model 4430's programming, opened as the user opens it: start screen,
 // model, modify the files already present, setup menu.
@@ -55,15 +69,21 @@ struct OpenProgramming {
         settings_ = settings;
         settings_.model = "4430";
         rig.write_settings(settings_);
+        // The files the program ships in Setup/ (DescCaption.ini, the languages).
+        std::filesystem::copy(std::filesystem::path(TW_BUNDLE_DIR) / "Setup", rig.app_dir() + "Setup",
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
         h.start();
         click("C_4430");
         h.effects.answers = {MsgAnswer::No};
         click("C_ModificaProgrammazione");
         h.effects.boxes.clear();
+        // A register language of the eight, so that saving asks nothing.
+        h.session.image.set_byte(0, 0);
     }
     QWidget* open(const EditorLine& e)
     {
-        click(e.menu);
+        if (e.menu)
+            click(e.menu);
         click(e.button);
         QWidget* w = visible_window();
         EXPECT_EQ(w->objectName(), e.screen);
@@ -77,12 +97,13 @@ struct OpenProgramming {
 };
 
 // Changes the first field of the screen that the user can change: another
-// choice, other digits or another text. The record choosers only choose.
-void change_a_field(QWidget* screen)
+// choice, other digits, another text or a check box. The record choosers only choose.
+void change_a_field(QWidget* screen, const char* field = nullptr)
 {
     for (ChoiceField* c : screen->findChildren<ChoiceField*>()) {
         const QString name = c->objectName();
-        if (!c->isVisible() || c->count() < 2 || (name.startsWith("Cmb_") && name.endsWith("Number")))
+        if (!c->isVisible() || c->count() < 2 || (name.startsWith("Cmb_") && name.endsWith("Number")) ||
+            (field && name != field))
             continue;
         const int other = c->currentIndex() <= 0 ? 1 : 0;
         c->setCurrentIndex(other);
@@ -104,6 +125,12 @@ void change_a_field(QWidget* screen)
         QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(t, t->text().startsWith("Z") ? "Y" : "Z");
         focus(screen->findChild<QPushButton*>("C_Salva"));
+        return;
+    }
+    for (QCheckBox* b : screen->findChildren<QCheckBox*>()) {
+        if (!b->isVisible())
+            continue;
+        b->click();
         return;
     }
     ADD_FAILURE() << screen->objectName().toStdString() << " has no field to change";
@@ -138,15 +165,14 @@ TEST_P(EditorConventions, BackDiscardsAndSaveWritesTheFile)
     const Bytes before = p.file(e);
     const auto image = p.h.session.image.bytes;
 
-    change_a_field(p.open(e));
+    change_a_field(p.open(e), e.field);
     click("C_Annulla");
-    EXPECT_EQ(visible_window()->objectName(), e.menu == std::string("C_ProgramMode") ? "FrmProgramMode"
-                                                                                     : "FrmSettingMode");
+    EXPECT_EQ(visible_window()->objectName(), menu_screen(e));
     EXPECT_EQ(p.h.session.image.bytes, image) << "Back keeps the image as it was";
     EXPECT_EQ(p.file(e), before);
 
     click(e.button);
-    change_a_field(visible_window());
+    change_a_field(visible_window(), e.field);
     click("C_Salva");
     EXPECT_NE(p.file(e), before) << "Save writes the change";
     if (e.file == std::string("PRG_MODE.BIN")) {
@@ -162,7 +188,7 @@ TEST_P(EditorConventions, SendSendsTheFileAsLastSaved)
     QWidget* screen = p.open(e);
     click("C_Salva");
     const Bytes saved = p.file(e);
-    change_a_field(screen);
+    change_a_field(screen, e.field);
     click_send(screen);
     EXPECT_EQ(read_bytes(p.rig.memory(e.file)), saved) << "the unsaved change stays on the PC";
     EXPECT_TRUE(p.h.effects.boxes.empty()) << "Send is silent on success";

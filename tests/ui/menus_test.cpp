@@ -75,6 +75,11 @@ TEST_P(MenusOfTheModel, ShowTheModelsEditorButtonsWithOnlyTheBuiltOnesEnabled)
     EXPECT_EQ(control(settingMode, "C_Hospitality_Setup")->isVisible(), c.hospitalityShown);
     click("C_Exit");
     EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
+
+    click("C_AdvancedSetting");
+    EXPECT_EQ(visible_window()->objectName(), "FrmAdvancedSetting");
+    click("C_Annulla");
+    EXPECT_EQ(visible_window()->objectName(), "FrmSetup");
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, MenusOfTheModel,
