@@ -9,7 +9,7 @@
 namespace tw::test {
 
 // Records what the user would have seen and heard, and answers questions from
-// a queue (Yes when the queue is empty).
+// a queue (`unqueuedAnswer`, Yes unless set, when the queue is empty).
 class RecordingEffects : public Effects {
 public:
     struct Box {
@@ -31,7 +31,7 @@ public:
     {
         boxes.push_back({text, buttons, icon, title});
         if (answers.empty())
-            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : unqueuedAnswer;
         MsgAnswer a = answers.front();
         answers.pop_front();
         return a;
@@ -40,6 +40,7 @@ public:
     int beeps = 0;
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
+    MsgAnswer unqueuedAnswer = MsgAnswer::Yes;
     std::function<void(int beepCount)> onBeep;
 };
 

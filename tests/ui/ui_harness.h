@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -67,8 +68,7 @@ struct UiHarness {
     FrmPres& start()
     {
         pres = std::make_unique<FrmPres>(context);
-        pres->load();
-        pres->show();
+        pres->present(pres->screen()->availableGeometry());
         return *pres;
     }
 
