@@ -15,7 +15,6 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTimer>
-#include <filesystem>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -27,7 +26,6 @@
 namespace tw::test {
 namespace {
 
-namespace fs = std::filesystem;
 
 // The text a control shows: "&" marks a mnemonic, "&&" is one "&".
 QString shown_text(QString text, bool mnemonic)
@@ -276,8 +274,7 @@ TEST_P(ScreensFit, EveryScreenShowsItsTextsWholeAtItsDefaultSize)
 {
     const LanguageCase& c = GetParam();
     TempDir root;
-    fs::copy(fs::path(TW_BUNDLE_DIR) / "Setup", root.path() / "Setup", fs::copy_options::recursive);
-    fs::copy(fs::path(TW_BUNDLE_DIR) / "Dati", root.path() / "Dati", fs::copy_options::recursive);
+    copy_shipped_files(root.path());
     UiHarness h(root.str());
     selezione_lingua(h.session.language, h.session.dirs, h.session.caption_files(), c.code);
     ASSERT_EQ(h.session.language.LanguageCode, c.code) << "the caption file loads";

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,15 @@ struct UiHarness {
     ScreenContext context{session, ui, language};
     std::unique_ptr<FrmPres> pres;
 };
+
+// Copies the bundle's Setup/ (caption files, flags, pictures) and Dati/
+// (the models' default files) into an application directory.
+inline void copy_shipped_files(const std::filesystem::path& appDir)
+{
+    namespace fs = std::filesystem;
+    for (const char* folder : {"Setup", "Dati"})
+        fs::copy(fs::path(TW_BUNDLE_DIR) / folder, appDir / folder, fs::copy_options::recursive);
+}
 
 // The one visible top-level window; fails when there is not exactly one.
 inline QWidget* visible_window()
