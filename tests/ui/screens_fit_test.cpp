@@ -26,7 +26,6 @@
 namespace tw::test {
 namespace {
 
-
 // The text a control shows: "&" marks a mnemonic, "&&" is one "&".
 QString shown_text(QString text, bool mnemonic)
 {
