@@ -1,11 +1,13 @@
 #include "app/Screen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
 #include <QShortcut>
 #include <QStyle>
+#include <QTabBar>
 
 #include "app/PictureLabel.h"
 #include "app/qt_language_hooks.h"
@@ -42,13 +44,38 @@ void Screen::load()
     on_load();
 }
 
+int title_width(const QWidget& window)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) +
+           4 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+}
+
+void fit_to_contents(QWidget& window)
+{
+    // A tab set asks for all its tabs rather than scrolling or eliding them.
+    for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
+        tabs->setUsesScrollButtons(false);
+        tabs->setElideMode(Qt::ElideNone);
+    }
+    window.adjustSize();
+    if (window.width() < title_width(window))
+        window.resize(title_width(window), window.height());
+}
+
 void Screen::show_in_place(Screen* next)
 {
-    next->load();
-    next->adjustSize();
-    next->move(centred_on(frameGeometry(), next->frameGeometry().size(), screen()->availableGeometry()));
-    next->show();
+    next->present(frameGeometry());
     hide();
+}
+
+void Screen::present(const QRect& over)
+{
+    load();
+    fit_to_contents(*this);
+    move(centred_on(over, frameGeometry().size(), screen()->availableGeometry()));
+    show();
 }
 
 void Screen::closeEvent(QCloseEvent* event)

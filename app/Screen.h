@@ -39,6 +39,8 @@ public:
     }
     // Loads `next`, places it over this screen, shows it and hides this one.
     void show_in_place(Screen* next);
+    // Loads the screen and shows it at its default size, centred over `over`.
+    void present(const QRect& over);
 
     // Unloads the screen: the caller is shown again.
     void unload() { close(); }
@@ -80,6 +82,13 @@ private:
 // Where a window of `size` goes to stand centred over `over`, inside the
 // screen's available area.
 QPoint centred_on(const QRect& over, const QSize& size, const QRect& screenArea);
+
+// The width a window needs for the window manager to show its title whole:
+// the title in a bold font beside the window's icon and three frame buttons.
+int title_width(const QWidget& window);
+// The default size of a window: what its layout asks for, with every tab of
+// its tab sets in sight, and wide enough for its title.
+void fit_to_contents(QWidget& window);
 
 // Builds a screen of type T for a menu button.
 using ScreenFactory = Screen* (*)(ScreenContext&, QWidget* caller);

@@ -25,10 +25,6 @@ int main(int argc, char* argv[])
 
     tw::ScreenContext context{session, ui, language};
     tw::FrmPres start(context);
-    start.load();
-    start.adjustSize();
-    const QRect screenArea = start.screen()->availableGeometry();
-    start.move(tw::centred_on(screenArea, start.frameGeometry().size(), screenArea));
-    start.show();
+    start.present(start.screen()->availableGeometry());
     return application.exec();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/PictureLabel.h"
+#include "app/Screen.h"
 #include "base/guard.h"
 #include "app/session.h"
 #include "app/ui_text.h"
@@ -63,6 +64,7 @@ FrmLanguage::FrmLanguage(ScreenContext& context, QWidget* parent) : QDialog(pare
     if (s.language.LanguageCode < kLanguageCount)
         select(s.language.LanguageCode);
     apply_captions();
+    fit_to_contents(*this);
 }
 
 void FrmLanguage::apply_captions()

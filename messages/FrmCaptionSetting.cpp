@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -197,6 +198,10 @@ void FrmCaptionSetting::prepare_fields()
     cancel_->setText(text("FRM_CAPTION_C_CANCEL", "Cancel"));
     double_->setChecked(false);
     double2_->setChecked(false);
+    // The line tabs stand beside the preview: they keep room for all four
+    // captions, which the side-by-side layout would otherwise share out.
+    invoiceTabs_->tabBar()->setUsesScrollButtons(false);
+    invoiceTabs_->setMinimumWidth(invoiceTabs_->tabBar()->sizeHint().width());
 }
 
 void FrmCaptionSetting::load_fields()

@@ -9,8 +9,8 @@
 namespace tw::test {
 
 // Records what the user would have seen and heard, and answers questions from
-// a queue (Yes when the queue is empty; with pressEnter set, the answer that
-// Enter gives).
+// a queue (`unqueuedAnswer`, Yes unless set, when the queue is empty; with
+// pressEnter set, the answer that Enter gives).
 class RecordingEffects : public Effects {
 public:
     struct Box {
@@ -38,7 +38,7 @@ public:
         if (pressEnter)
             return buttons == MsgButtons::Ok ? MsgAnswer::Ok : enter;
         if (answers.empty())
-            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : unqueuedAnswer;
         MsgAnswer a = answers.front();
         answers.pop_front();
         return a;
@@ -48,6 +48,7 @@ public:
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
     bool pressEnter = false;
+    MsgAnswer unqueuedAnswer = MsgAnswer::Yes;
     std::function<void(int beepCount)> onBeep;
     std::function<void(const Box&)> onBox;
 };

@@ -110,5 +110,86 @@ TEST(LanguageSelection, BackChangesNothing)
     EXPECT_EQ(control<QPushButton>(l.h.pres.get(), "C_Exit")->text(), "EXIT");
 }
 
+// One language as the program ships it: its flag, its help, and three of
+// its captions (UTF-8 here).
+struct ShippedLanguage {
+    std::uint8_t code;
+    const char* name;
+    const char* flag;
+    const char* help;  // below AppDir
+    const char* exit;  // FRM_PRES_C_EXIT
+    const char* back;  // FRM_PRINCIPALE_C_BACK
+    // FRM_PRINCIPALE_TITLE, empty for the built-in one; a translated one ends
+    // in a no-break space, since the caption file drops spaces at line ends.
+    const char* title;
+};
+
+void PrintTo(const ShippedLanguage& l, std::ostream* out) { *out << l.name; }
+
+class ShippedLanguageSwitch : public testing::TestWithParam<ShippedLanguage> {};
+
+// From the start screen in another language: choose the language's flag,
+// Save; the start screen, the help and Language.ini follow at once, and the
+// next screen opened speaks the language.
+TEST_P(ShippedLanguageSwitch, SaveRelabelsTheStartScreenPointsTheHelpAndStoresTheCode)
+{
+    const ShippedLanguage& l = GetParam();
+    TempDir root;
+    copy_shipped_files(root.path());
+    const std::uint8_t before = l.code == 0 ? 7 : 0;
+    write_bytes(root.path() / "Setup/Language.ini", Bytes{before});
+    UiHarness h(root.str());
+    LanguageState& language = h.session.language;
+    Read_Language(language.LanguageCode, h.dirs.SetupDir, h.session.files, h.session.log);
+    selezione_lingua(language, h.session.dirs, h.session.caption_files(), language.LanguageCode);
+    ASSERT_EQ(language.LanguageCode, before);
+    FrmPres& pres = h.start();
+
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<FrmLanguage*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(control(dialog, ("I_Lang" + std::to_string(l.code)).c_str()), Qt::LeftButton);
+        QTest::mouseClick(control(dialog, "C_Save"), Qt::LeftButton);
+    });
+    click("C_LinguaSel");
+
+    EXPECT_EQ(h.effects.boxes.size(), 0u) << "the caption file is there";
+    EXPECT_EQ(read_bytes(root.path() / "Setup/Language.ini"), Bytes{l.code});
+    EXPECT_EQ(control<QPushButton>(&pres, "C_Exit")->text(), QString::fromUtf8(l.exit));
+    const QImage flag = control<QLabel>(&pres, "I_lingua")->pixmap().toImage();
+    EXPECT_EQ(flag, QImage(QString::fromStdString(h.dirs.SetupDir) + l.flag).convertToFormat(flag.format()));
+    focus(control(&pres, "C_4430"));
+    QTest::keyClick(&pres, Qt::Key_F1);
+    ASSERT_EQ(h.ui.helpFiles.size(), 1u);
+    EXPECT_EQ(h.ui.helpFiles[0], QString::fromStdString(h.dirs.AppDir) + QString::fromUtf8(l.help));
+
+    click("C_4430");
+    QWidget* principale = visible_window();
+    EXPECT_EQ(control<QPushButton>(principale, "C_Back")->text(), QString::fromUtf8(l.back));
+    const QString title = *l.title ? QString::fromUtf8(l.title) : QStringLiteral("Velmora ECR Programming Tool - ");
+    EXPECT_EQ(principale->windowTitle(), title + "   ECR4430");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ShippedLanguageSwitch,
+    testing::Values(
+        ShippedLanguage{0, "English", "UK.gif", "help/eng/VelmoraECRProgrammingUtilityHelp(GB).html", "EXIT", "BACK",
+                        ""},
+        ShippedLanguage{1, "Spanish", "Spain.gif", "help/es/UtilidaddeprogramacióndeECRVelmora(ES).html", "SALIR",
+                        "ATRÁS", "Herramienta de programación ECR Velmora -\u00A0"},
+        ShippedLanguage{2, "French", "France.gif", "help/fr/UtilitairedeprogrammationECR(FR).html", "QUITTER",
+                        "RETOUR", "Outil de programmation ECR Velmora -\u00A0"},
+        ShippedLanguage{3, "German", "Germany.gif", "help/ge/VelmoraECR-Anwendungsprogramm(GE).html", "BEENDEN",
+                        "ZURÜCK", "Velmora ECR-Programmierwerkzeug -\u00A0"},
+        ShippedLanguage{4, "Dutch", "Netherlands.gif", "help/nl/VelmoraECRHulpprogrammavoorprogrammering(NL).html",
+                        "AFSLUITEN", "TERUG", "Velmora ECR-programmeertool -\u00A0"},
+        ShippedLanguage{5, "Portuguese", "Portugal.gif", "help/pt/UtilitáriodeProgramaçãoECR(PT).html", "SAIR",
+                        "VOLTAR", "Ferramenta de programação ECR Velmora -\u00A0"},
+        ShippedLanguage{6, "Danish", "Denmark.gif", "help/dk/ECRProgrammeringshjælp(DK).html", "AFSLUT", "TILBAGE",
+                        "Velmora ECR-programmeringsværktøj -\u00A0"},
+        ShippedLanguage{7, "Swedish", "Sweden.gif", "help/sv/ECRProgrammeringsverktyg(SV).html", "AVSLUTA",
+                        "TILLBAKA", "Velmora ECR-programmeringsverktyg -\u00A0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace tw::test

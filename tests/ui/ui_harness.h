@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,8 +91,7 @@ struct UiHarness {
     FrmPres& start()
     {
         pres = std::make_unique<FrmPres>(context);
-        pres->load();
-        pres->show();
+        pres->present(pres->screen()->availableGeometry());
         return *pres;
     }
 
@@ -107,6 +108,15 @@ struct UiHarness {
     ScreenContext context{session, ui, language};
     std::unique_ptr<FrmPres> pres;
 };
+
+// Copies the bundle's Setup/ (caption files, flags, pictures) and Dati/
+// (the models' default files) into an application directory.
+inline void copy_shipped_files(const std::filesystem::path& appDir)
+{
+    namespace fs = std::filesystem;
+    for (const char* folder : {"Setup", "Dati"})
+        fs::copy(fs::path(TW_BUNDLE_DIR) / folder, appDir / folder, fs::copy_options::recursive);
+}
 
 // The one visible top-level window; fails when there is not exactly one.
 inline QWidget* visible_window()
