@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <utility>
+
+#include "base/guard.h"
 
 namespace tw {
 
@@ -10,13 +13,20 @@ namespace {
 const QChar kMarker(0x00B7);  // the PC form of the register's marker 255
 }
 
-DoubleWidthTyping::DoubleWidthTyping(QLineEdit* line, const QAbstractButton* mode, int width, Padding padding)
-    : QObject(line), line_(line), mode_(mode), width_(width), padding_(padding)
+DoubleWidthTyping::DoubleWidthTyping(QLineEdit* line, const QAbstractButton* mode, int width, Padding padding,
+                                     const RunLog& log, std::string logPrefix)
+    : QObject(line), line_(line), mode_(mode), width_(width), padding_(padding), log_(log),
+      logPrefix_(std::move(logPrefix))
 {
     line->installEventFilter(this);
 }
 
 bool DoubleWidthTyping::eventFilter(QObject* watched, QEvent* event)
+{
+    return guarded(log_, logPrefix_, [&] { return filter(watched, event); }, false);
+}
+
+bool DoubleWidthTyping::filter(QObject* watched, QEvent* event)
 {
     if (watched != line_)
         return false;

@@ -1,5 +1,8 @@
 #pragma once
 #include <QObject>
+#include <string>
+
+#include "base/run_log.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -16,7 +19,9 @@ class DoubleWidthTyping : public QObject {
     Q_OBJECT
 public:
     enum class Padding { None, OnFocusOut };
-    DoubleWidthTyping(QLineEdit* line, const QAbstractButton* mode, int width, Padding padding);
+    // A failure while a key is handled is logged as `logPrefix` + description.
+    DoubleWidthTyping(QLineEdit* line, const QAbstractButton* mode, int width, Padding padding, const RunLog& log,
+                      std::string logPrefix);
 
 Q_SIGNALS:
     void refused();
@@ -25,10 +30,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool filter(QObject* watched, QEvent* event);
+
     QLineEdit* line_;
     const QAbstractButton* mode_;
     int width_;
     Padding padding_;
+    const RunLog& log_;
+    std::string logPrefix_;
 };
 
 }  // namespace tw

@@ -59,7 +59,8 @@ constexpr Field kLcd[] = {
 struct LineSet {
     std::vector<std::string> names, labels;
     std::vector<Field> fields;
-    LineSet(const char* base, const char* key, const char* word, prg::Member member)
+    std::string base;  // the lines' name without their number, "E_ReceiptHeader"
+    LineSet(const char* base_, const char* key, const char* word, prg::Member member) : base(base_)
     {
         const int count = int(member.size) / kLineWidth;
         for (int i = 1; i <= count; ++i) {
@@ -170,7 +171,8 @@ FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
         for (const Field& f : set->fields) {
             TextField* line = field(f.name).text();
             line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(kLineWidth + 1, QLatin1Char('X'))));
-            auto* typing = new DoubleWidthTyping(line, double_, kLineWidth, DoubleWidthTyping::Padding::OnFocusOut);
+            auto* typing = new DoubleWidthTyping(line, double_, kLineWidth, DoubleWidthTyping::Padding::OnFocusOut,
+                                                 session().log, set->base + "_KeyPress ");
             connect(typing, &DoubleWidthTyping::refused, this, beep);
             connect(line, &QLineEdit::textChanged, this, [this, other] {
                 if (other == other_tab_shown())
@@ -178,7 +180,8 @@ FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
             });
         }
     }
-    auto* typing = new DoubleWidthTyping(valore_, double2_, kCaptionWidth, DoubleWidthTyping::Padding::None);
+    auto* typing = new DoubleWidthTyping(valore_, double2_, kCaptionWidth, DoubleWidthTyping::Padding::None,
+                                         session().log, "E_Valore_KeyPress ");
     connect(typing, &DoubleWidthTyping::refused, this, beep);
     connect(valore_, &QLineEdit::textChanged, this, [this] { handle("Anteprima_Valore", [&] { Anteprima_Valore(); }); });
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { edit_row(row); });
@@ -208,7 +211,7 @@ void FrmCaptionSetting::load_fields()
 {
     OptionEditor::load_fields();
     draw_preview();
-    handle("read_caption", [&] { read_caption(); });
+    guarded(session().log, "FrmCaptionSetting read_caption. ", [&] { read_caption(); });
     show_value_editor(false);
 }
 
