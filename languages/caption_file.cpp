@@ -5,19 +5,13 @@
 
 #include "base/guard.h"
 #include "image/file_access.h"
+#include "image/text_lines.h"
 
 namespace tw {
 
 void read_caption_lines(std::string_view content, CaptionTexts& texts, const RunLog& log)
 {
-    std::size_t pos = 0;
-    while (pos < content.size()) {
-        std::size_t end = content.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = content.size();
-        std::string_view line = content.substr(pos, end - pos);
-        pos = end + ((end + 1 < content.size() && content[end] == '\r' && content[end + 1] == '\n') ? 2 : 1);
-
+    for (std::string_view line : text_lines(content)) {
         const std::size_t last = line.find_last_not_of(' ');
         line = last == std::string_view::npos ? std::string_view() : line.substr(0, last + 1);
         const std::size_t equals = line.find('=');

@@ -6,6 +6,7 @@
 
 #include "base/guard.h"
 #include "image/file_access.h"
+#include "image/text_lines.h"
 
 namespace tw {
 
@@ -30,17 +31,13 @@ const char* register_language_file(int language)
 
 void fill_register_texts(ProgrammingImage& image, std::string_view content, const Codecs& codecs)
 {
-    std::size_t pos = 0;
+    const std::vector<std::string_view> lines = text_lines(content);
+    std::size_t n = 0;
     for (const RegisterTextBlock& b : kRegisterTextBlocks) {
         for (std::size_t entry = 0; entry < b.count(); ++entry) {
-            if (pos >= content.size())
+            if (n >= lines.size())
                 return;
-            std::size_t end = content.find_first_of("\r\n", pos);
-            if (end == std::string_view::npos)
-                end = content.size();
-            const std::string line(content.substr(pos, end - pos));
-            pos = end + ((end + 1 < content.size() && content[end] == '\r' && content[end + 1] == '\n') ? 2 : 1);
-            image.set_text(codecs, b.member.offset + entry * b.width, b.width, line);
+            image.set_text(codecs, b.member.offset + entry * b.width, b.width, std::string(lines[n++]));
         }
     }
 }

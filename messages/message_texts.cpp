@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "image/file_access.h"
+#include "image/text_lines.h"
 
 namespace tw {
 
@@ -31,17 +32,13 @@ std::vector<PreviewCell> preview_cells(std::string_view pcText, std::size_t widt
 CaptionDescriptions read_caption_descriptions(std::string_view content, const Codecs& codecs, const RunLog& log)
 {
     CaptionDescriptions d;
-    std::size_t pos = 0;
-    for (std::size_t n = 1; pos < content.size(); ++n) {
-        if (n > kLastLine) {
+    std::size_t n = 0;
+    for (std::string_view text : text_lines(content)) {
+        if (++n > kLastLine) {
             log.write_log("Number of caption description to High");
             break;
         }
-        std::size_t end = content.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string line(content.substr(pos, end - pos));
-        pos = end + ((end + 1 < content.size() && content[end] == '\r' && content[end + 1] == '\n') ? 2 : 1);
+        const std::string line(text);
         if (n <= kRegisterCaptionCount)
             d.definitions.push_back(line);
         else
