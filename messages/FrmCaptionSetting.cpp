@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -113,6 +114,14 @@ std::string trimmed_end(std::string s)
 }  // namespace
 
 const OptionPage& FrmCaptionSetting::page() { return caption_page().page; }
+
+// The lines go after this part of the screen: the focus leaving one of them
+// then (its padding changes its text) must not redraw a preview that is gone.
+FrmCaptionSetting::~FrmCaptionSetting()
+{
+    for (QLineEdit* line : findChildren<QLineEdit*>())
+        line->disconnect(this);
+}
 
 FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
     : OptionEditor(context, caller, page())

@@ -22,6 +22,7 @@ class FrmCaptionSetting : public OptionEditor {
     Q_OBJECT
 public:
     FrmCaptionSetting(ScreenContext& context, QWidget* caller);
+    ~FrmCaptionSetting() override;
 
     static const OptionPage& page();
 
