@@ -72,6 +72,41 @@ TEST_F(Runner, ShowsWhatIsTransferredTheStepAndTheTimeLimitUntilTheProcedureEnds
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the dialog closed with the procedure";
 }
 
+// The dialog's own texts and its step texts come through the caption rule.
+TEST_F(Runner, TheDialogAndItsStepsSpeakTheSessionsLanguage)
+{
+    CaptionTexts& c = t.session.language.captions;
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_TITLE", "\xDC" "bertragung"));  // Windows-1252
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_C_CANCEL", "Abbrechen"));
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_ELAPSED_MSG", "%1 s von h\xF6" "chstens %2 s vergangen"));
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_SEND_FILE_MSG", "Datei %1 wird an die Kasse gesendet"));
+    std::atomic<bool> release{false};
+    QString title, cancel, step, elapsed;
+    TransferRun run;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget());
+        if (!progress || control<QLabel>(progress, "L_Step")->text().isEmpty())
+            return;
+        look.stop();
+        title = progress->windowTitle();
+        cancel = control<QPushButton>(progress, "C_Cancel")->text();
+        step = control<QLabel>(progress, "L_Step")->text();
+        elapsed = control<QLabel>(progress, "L_Elapsed")->text();
+        release = true;
+    });
+    look.start(10);
+    run_transfer(context, &owner, "Senden", 90, run, [&] {
+        run.onStep(kToRegister, 7);
+        while (!release)
+            QThread::msleep(10);
+    });
+    EXPECT_EQ(title, QString::fromUtf8("\u00DCbertragung"));
+    EXPECT_EQ(cancel, "Abbrechen");
+    EXPECT_EQ(step, "Datei 7 wird an die Kasse gesendet");
+    EXPECT_TRUE(elapsed.endsWith(QString::fromUtf8(" s von h\u00F6chstens 90 s vergangen"))) << elapsed.toStdString();
+}
+
 // Cancel, Escape and the close button each ask the procedure to stop; the
 // dialog stays until the procedure has ended.
 TEST_F(Runner, CancelEscapeAndCloseAskTheProcedureToStop)
