@@ -7,6 +7,7 @@
 
 #include "app/PictureLabel.h"
 #include "app/transfer_runner.h"
+#include "app/ui_text.h"
 #include "transfer/transfer_procedures.h"
 
 namespace tw {
@@ -77,8 +78,9 @@ void EditorScreen::Invia_Ecr()
         const bool sent = run_transfer<bool>(context(), this, send_description(), send_limit_seconds(), run,
                                              [&] { return send_file(run); });
         if (!sent)
-            session().effects.message_box(session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error, {},
-                                          run.reason());
+            session().effects.message_box(
+                session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error, {},
+                run.reason(to_core(text("FRM_ALL_TRANSFER_TILLXFER_KO_MSG", "tillxfer could not be started."))));
     });
 }
 
@@ -86,7 +88,7 @@ void EditorScreen::write_file() { Write_PrgMode(session().image, session().dirs.
 
 bool EditorScreen::send_file(TransferRun& run) { return Send_PrgModeToEcr(session().transfer_link(), run); }
 
-QString EditorScreen::send_description() const { return tr("Sending the programming (PRG_MODE.BIN) to the register"); }
+QString EditorScreen::send_description() const { return send_prg_mode_text(session()); }
 
 // Receiving the logo first (60 polls), then sending the programming (120).
 int EditorScreen::send_limit_seconds() const { return 180; }

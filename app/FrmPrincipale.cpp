@@ -78,7 +78,7 @@ void FrmPrincipale::C_ModificaProgrammazione()
             return;
         TransferRun run;
         ReceiveOutcome outcome;
-        run_transfer(context(), this, tr("Receiving the programming from the register"), kReceiveLimitSeconds, run,
+        run_transfer(context(), this, text("FRM_PRINCIPALE_RECEIVE_PRG_MSG", "Receiving the programming from the register"), kReceiveLimitSeconds, run,
                      [&] { outcome = receive_programming(session(), run, receive_); });
         // The receive's message comes after its progress dialog has closed.
         if (!outcome.message.empty())

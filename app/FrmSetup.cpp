@@ -53,7 +53,7 @@ void FrmSetup::Reset_click()
                                           MsgAnswer::No) != MsgAnswer::Yes)
             return;
         TransferRun run;
-        run_transfer(context(), this, tr("Resetting the register to the model's default programming"),
+        run_transfer(context(), this, text("FRM_SETUP_RESET_PROGRESS_MSG", "Resetting the register to the model's default programming"),
                      kResetLimitSeconds, run, [&] { reset_register(session(), run); });
     });
 }

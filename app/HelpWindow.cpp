@@ -9,17 +9,26 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ui_text.h"
+
 namespace tw {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+namespace {
+constexpr char kTitle[] = "Help";
+constexpr char kBack[] = "Back";
+constexpr char kContents[] = "Contents";
+constexpr char kNotFound[] = "<h2>No help available</h2><p>The help file was not found:</p><p><tt>%1</tt></p>";
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), notFound_(kNotFound)
 {
     setObjectName("HelpWindow");
-    setWindowTitle(tr("Help"));
+    setWindowTitle(kTitle);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpBrowser");
     browser_->setOpenExternalLinks(true);
-    back_ = new QPushButton(tr("Back"), this);
-    home_ = new QPushButton(tr("Contents"), this);
+    back_ = new QPushButton(kBack, this);
+    home_ = new QPushButton(kContents, this);
     back_->setEnabled(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(home_, &QPushButton::clicked, browser_, &QTextBrowser::home);
@@ -36,6 +45,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(760, 620);
 }
 
+void HelpWindow::apply_captions(const Session& session)
+{
+    setWindowTitle(caption(session, "FRM_HELP_TITLE", kTitle));
+    back_->setText(caption(session, "FRM_HELP_C_BACK", kBack));
+    home_->setText(caption(session, "FRM_HELP_C_CONTENTS", kContents));
+    notFound_ = caption(session, "FRM_HELP_NOT_FOUND_MSG", kNotFound);
+}
+
 void HelpWindow::show_file(const QString& helpFile, const QString& section)
 {
     if (QFileInfo(helpFile).isFile()) {
@@ -50,8 +67,7 @@ void HelpWindow::show_file(const QString& helpFile, const QString& section)
         home_->setEnabled(true);
     } else {
         browser_->clearHistory();
-        browser_->setHtml(tr("<h2>No help available</h2><p>The help file was not found:</p><p><tt>%1</tt></p>")
-                              .arg(helpFile.toHtmlEscaped()));
+        browser_->setHtml(QString(notFound_).arg(helpFile.toHtmlEscaped()));
         home_->setEnabled(false);
     }
     show();

@@ -6,6 +6,8 @@ class QPushButton;
 
 namespace tw {
 
+struct Session;
+
 // The help window: the current language's HTML help file, opened at its
 // start. One window serves every screen.
 class HelpWindow : public QWidget {
@@ -18,12 +20,16 @@ public:
     // looked for.
     void show_file(const QString& helpFile, const QString& section = {});
 
+    // The window's texts in the session's language.
+    void apply_captions(const Session& session);
+
     QTextBrowser* browser() const { return browser_; }
 
 private:
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* home_;
+    QString notFound_;
 };
 
 }  // namespace tw

@@ -90,7 +90,7 @@ PictureLabel* Screen::make_help_picture()
     auto* help = new PictureLabel("I_Help", this);
     help->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     help->setCursor(Qt::PointingHandCursor);
-    help->setToolTip(tr("Help (F1)"));
+    help->setToolTip(text("FRM_ALL_HELP_TOOLTIP", "Help (F1)"));
     connect(help, &PictureLabel::clicked, this, &Screen::open_help);
     return help;
 }

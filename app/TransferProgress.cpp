@@ -7,14 +7,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ui_text.h"
+
 namespace tw {
 
-TransferProgress::TransferProgress(QWidget* parent, const QString& what, int limitSeconds)
+TransferProgress::TransferProgress(QWidget* parent, const Session& session, const QString& what, int limitSeconds)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      limitSeconds_(limitSeconds)
+      limitSeconds_(limitSeconds),
+      elapsedText_(caption(session, "FRM_ALL_TRANSFER_ELAPSED_MSG", "%1 s elapsed of at most %2 s")),
+      stoppingText_(caption(session, "FRM_ALL_TRANSFER_STOPPING_MSG", "Stopping: %1"))
 {
     setObjectName("TransferProgress");
-    setWindowTitle(tr("Transfer"));
+    setWindowTitle(caption(session, "FRM_ALL_TRANSFER_TITLE", "Transfer"));
     setWindowModality(Qt::ApplicationModal);
     what_ = new QLabel(what, this);
     what_->setObjectName("L_Transfer");
@@ -27,7 +31,7 @@ TransferProgress::TransferProgress(QWidget* parent, const QString& what, int lim
     bar_ = new QProgressBar(this);
     bar_->setRange(0, 0);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_ = new QPushButton(caption(session, "FRM_ALL_TRANSFER_C_CANCEL", "Cancel"), this);
     cancel_->setObjectName("C_Cancel");
     cancel_->setAutoDefault(false);
     connect(cancel_, &QPushButton::clicked, this, &TransferProgress::request_cancel);
@@ -54,7 +58,7 @@ int TransferProgress::elapsed_seconds() const { return int(clock_.elapsed() / 10
 void TransferProgress::update_elapsed()
 {
     const int seconds = elapsed_seconds();
-    elapsed_->setText(tr("%1 s elapsed of at most %2 s").arg(seconds).arg(limitSeconds_));
+    elapsed_->setText(QString(elapsedText_).arg(seconds).arg(limitSeconds_));
 }
 
 void TransferProgress::set_step(const QString& step) { step_->setText(step); }
@@ -73,7 +77,7 @@ void TransferProgress::request_cancel()
         return;
     cancelRequested_ = true;
     cancel_->setEnabled(false);
-    step_->setText(tr("Stopping: %1").arg(step_->text()));
+    step_->setText(QString(stoppingText_).arg(step_->text()));
     Q_EMIT cancelRequested();
 }
 

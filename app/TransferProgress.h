@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace tw {
 
+struct Session;
+
 // The modal dialog shown while a transfer runs: what is being transferred,
 // the step that is running and the seconds elapsed against the time limit.
 // Cancel (`C_Cancel`), Escape and the close button ask the transfer to stop;
@@ -17,7 +19,7 @@ namespace tw {
 class TransferProgress : public QDialog {
     Q_OBJECT
 public:
-    TransferProgress(QWidget* parent, const QString& what, int limitSeconds);
+    TransferProgress(QWidget* parent, const Session& session, const QString& what, int limitSeconds);
 
     int elapsed_seconds() const;
     bool cancel_requested() const { return cancelRequested_; }
@@ -48,6 +50,8 @@ private:
     QElapsedTimer clock_;
     QTimer tick_;
     int limitSeconds_;
+    QString elapsedText_;
+    QString stoppingText_;
     bool finished_ = false;
     bool cancelRequested_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/HelpWindow.h"
+#include "app/Screen.h"
 #include "app/ui_text.h"
 
 namespace tw {
@@ -112,9 +113,11 @@ QString QtUiEffects::save_file_name(QWidget* parent, const QString& title, const
 
 void QtUiEffects::show_help(QWidget* parent, const QString& helpFile, const QString& section)
 {
-    (void)parent;
     if (!help_)
         help_ = new HelpWindow();
+    // One window serves every screen; it speaks the language of the screen that opened it.
+    if (const auto* screen = dynamic_cast<const Screen*>(parent))
+        help_->apply_captions(screen->context().session);
     help_->show_file(helpFile, section);
 }
 

@@ -10,6 +10,7 @@
 #include "app/TransferProgress.h"
 #include "app/session.h"
 #include "app/ui_effects.h"
+#include "app/ui_text.h"
 #include "transfer/bridge_binding.h"
 #include "transfer/end_process.h"
 
@@ -73,10 +74,10 @@ void run_behind_progress(ScreenContext& context, QWidget* owner, const QString& 
 {
     std::exception_ptr failure;
     std::stop_source stop;
-    TransferProgress progress(owner, what, limitSeconds);
+    TransferProgress progress(owner, context.session, what, limitSeconds);
     run.stop = stop.get_token();
-    run.onStep = [&progress](std::uint8_t direction, std::uint8_t fileNumber) {
-        QMetaObject::invokeMethod(&progress, [&progress, text = step_text(direction, fileNumber)] {
+    run.onStep = [&progress, &context](std::uint8_t direction, std::uint8_t fileNumber) {
+        QMetaObject::invokeMethod(&progress, [&progress, text = step_text(context.session, direction, fileNumber)] {
             progress.set_step(text);
         }, Qt::QueuedConnection);
     };
@@ -119,23 +120,37 @@ void run_behind_progress(ScreenContext& context, QWidget* owner, const QString& 
 
 }  // namespace
 
-QString step_text(std::uint8_t direction, std::uint8_t fileNumber)
+QString step_text(const Session& session, std::uint8_t direction, std::uint8_t fileNumber)
 {
     const bool send = direction == kToRegister;
     switch (fileNumber) {
     case kFilePrgMode:
-        return send ? QObject::tr("Sending the programming (PRG_MODE.BIN) to the register")
-                    : QObject::tr("Receiving the programming (PRG_MODE.BIN) from the register");
+        return send ? send_prg_mode_text(session)
+                    : caption(session, "FRM_ALL_TRANSFER_RECEIVE_PRG_MODE_MSG",
+                              "Receiving the programming (PRG_MODE.BIN) from the register");
     case kFilePrgPlu:
-        return send ? QObject::tr("Sending the PLUs (PRG_PLU.BIN) to the register")
-                    : QObject::tr("Receiving the PLUs (PRG_PLU.BIN) from the register");
+        return send ? send_prg_plu_text(session)
+                    : caption(session, "FRM_ALL_TRANSFER_RECEIVE_PRG_PLU_MSG",
+                              "Receiving the PLUs (PRG_PLU.BIN) from the register");
     case kFileGraphic:
-        return send ? QObject::tr("Sending the logo (GRAPHIC.BIN) to the register")
-                    : QObject::tr("Receiving the register's logo (GRAPHIC.BIN)");
+        return send ? caption(session, "FRM_ALL_TRANSFER_SEND_LOGO_MSG", "Sending the logo (GRAPHIC.BIN) to the register")
+                    : caption(session, "FRM_ALL_TRANSFER_RECEIVE_LOGO_MSG", "Receiving the register's logo (GRAPHIC.BIN)");
     default:
-        return send ? QObject::tr("Sending file %1 to the register").arg(fileNumber)
-                    : QObject::tr("Receiving file %1 from the register").arg(fileNumber);
+        return send ? caption(session, "FRM_ALL_TRANSFER_SEND_FILE_MSG", "Sending file %1 to the register").arg(fileNumber)
+                    : caption(session, "FRM_ALL_TRANSFER_RECEIVE_FILE_MSG", "Receiving file %1 from the register")
+                          .arg(fileNumber);
     }
+}
+
+QString send_prg_mode_text(const Session& session)
+{
+    return caption(session, "FRM_ALL_TRANSFER_SEND_PRG_MODE_MSG",
+                   "Sending the programming (PRG_MODE.BIN) to the register");
+}
+
+QString send_prg_plu_text(const Session& session)
+{
+    return caption(session, "FRM_ALL_TRANSFER_SEND_PRG_PLU_MSG", "Sending the PLUs (PRG_PLU.BIN) to the register");
 }
 
 void run_transfer(ScreenContext& context, QWidget* owner, const QString& what, int limitSeconds, TransferRun& run,

@@ -64,6 +64,9 @@ void run_transfer_steps(ScreenContext& context, QWidget* owner, const QString& w
                         const std::function<void(TransferSteps&)>& procedure);
 
 // The progress dialog's words for one step.
-QString step_text(std::uint8_t direction, std::uint8_t fileNumber);
+QString step_text(const Session& session, std::uint8_t direction, std::uint8_t fileNumber);
+// The words for sending PRG_MODE.BIN and PRG_PLU.BIN, shared by the editors.
+QString send_prg_mode_text(const Session& session);
+QString send_prg_plu_text(const Session& session);
 
 }  // namespace tw

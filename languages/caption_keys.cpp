@@ -304,6 +304,36 @@ constexpr std::string_view kFrmAdvancedSetting[] = {
     "FRM_ADVANCED_SETTING_CHK_PLU_INQUIRY_MSG", "FRM_ADVANCED_SETTING_CHK_HOLD_MSG",
     "FRM_ADVANCED_SETTING_CHK_PAYMENT_TRANSFER_MSG", "FRM_ADVANCED_SETTING_CHK_TAKE_OUT_MSG",
 };
+// Our own keys, after the register maker's: the texts of the screens and
+// dialogs its caption files do not cover.
+constexpr std::string_view kOurFrmAll[] = {
+    "FRM_ALL_HELP_TOOLTIP", "FRM_ALL_TRANSFER_TITLE", "FRM_ALL_TRANSFER_C_CANCEL", "FRM_ALL_TRANSFER_ELAPSED_MSG",
+    "FRM_ALL_TRANSFER_STOPPING_MSG", "FRM_ALL_TRANSFER_SEND_PRG_MODE_MSG", "FRM_ALL_TRANSFER_RECEIVE_PRG_MODE_MSG",
+    "FRM_ALL_TRANSFER_SEND_PRG_PLU_MSG", "FRM_ALL_TRANSFER_RECEIVE_PRG_PLU_MSG", "FRM_ALL_TRANSFER_SEND_LOGO_MSG",
+    "FRM_ALL_TRANSFER_RECEIVE_LOGO_MSG", "FRM_ALL_TRANSFER_SEND_FILE_MSG", "FRM_ALL_TRANSFER_RECEIVE_FILE_MSG",
+    "FRM_ALL_TRANSFER_TILLXFER_KO_MSG",
+};
+constexpr std::string_view kOurFrmHelp[] = {
+    "FRM_HELP_TITLE", "FRM_HELP_C_BACK", "FRM_HELP_C_CONTENTS", "FRM_HELP_NOT_FOUND_MSG",
+};
+constexpr std::string_view kOurFrmPrincipale[] = {
+    "FRM_PRINCIPALE_RECEIVE_PRG_MSG",
+};
+constexpr std::string_view kOurFrmSetup[] = {
+    "FRM_SETUP_RESET_PROGRESS_MSG",
+};
+constexpr std::string_view kOurFrmPrgPlu[] = {
+    "FRM_PRG_PLU_IMPORT_LINE_KO_MSG", "FRM_PRG_PLU_IMPORT_KO_MSG", "FRM_PRG_PLU_IMPORT_UNCHANGED_MSG",
+    "FRM_PRG_PLU_IMPORT_ONE_MSG", "FRM_PRG_PLU_IMPORT_COUNT_MSG",
+};
+constexpr std::string_view kOurFrmSetLogo[] = {
+    "FRM_SET_LOGO_CHOSEN_MSG", "FRM_SET_LOGO_PRINTED_MSG", "FRM_SET_LOGO_CANNOT_PRINT_MSG",
+    "FRM_SET_LOGO_SEND_PROGRESS_MSG",
+};
+constexpr std::string_view kOurFrmReportExport[] = {
+    "FRM_REPORT_EXPORT_STEP_MSG", "FRM_REPORT_EXPORT_DONE_MSG", "FRM_REPORT_EXPORT_STOPPED_MSG",
+    "FRM_REPORT_EXPORT_FAILED_MSG", "FRM_REPORT_EXPORT_OPEN_FOLDER_MSG",
+};
 
 constexpr CaptionKeyGroup kGroups[] = {
     {"FRM_ALL_", "button texts and choice texts shared by the editors, and the six shared messages", kFrmAll},
@@ -341,6 +371,13 @@ constexpr CaptionKeyGroup kGroups[] = {
     {"FRM_REPORT_EXPORT_", "report export", kFrmReportExport},
     {"FRM_LANGUAGE_", "language selection", kFrmLanguage},
     {"FRM_ADVANCED_SETTING_", "keyboard layout", kFrmAdvancedSetting},
+    {"FRM_ALL_", "help button and transfer progress, shared by all screens", kOurFrmAll},
+    {"FRM_HELP_", "help window", kOurFrmHelp},
+    {"FRM_PRINCIPALE_", "main menu", kOurFrmPrincipale},
+    {"FRM_SETUP_", "setup menu", kOurFrmSetup},
+    {"FRM_PRG_PLU_", "PLUs", kOurFrmPrgPlu},
+    {"FRM_SET_LOGO_", "logo", kOurFrmSetLogo},
+    {"FRM_REPORT_EXPORT_", "report export", kOurFrmReportExport},
 };
 
 constexpr std::size_t count_keys()
@@ -350,7 +387,8 @@ constexpr std::size_t count_keys()
         n += g.keys.size();
     return n;
 }
-static_assert(count_keys() == kCaptionKeyCount, "the caption files know 528 keys");
+static_assert(count_keys() == kCaptionKeyCount,
+              "the caption files know the 528 keys of the register maker's caption files and ours");
 }  // namespace
 
 std::span<const CaptionKeyGroup> caption_key_groups() { return kGroups; }

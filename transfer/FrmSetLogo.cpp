@@ -123,7 +123,7 @@ void FrmSetLogo::on_load()
         programmed_ = c.caption("FRM_SET_LOGO_PROGRAMMED_MSG", "Logo Programmed");
         pathError_ = c.caption("FRM_SET_LOGO_PATH_ERROR_MSG",
                                "Is not spossible send a logo that has a Space (' ') in the source path.");
-        pictureNote_->setText(tr("The chosen picture"));
+        pictureNote_->setText(text("FRM_SET_LOGO_CHOSEN_MSG", "The chosen picture"));
         show_logo_preview({});
     });
 }
@@ -157,7 +157,7 @@ void FrmSetLogo::show_previews()
 void FrmSetLogo::show_logo_preview(const std::string& path)
 {
     DotPicture logo(kLogoWidth, kLogoHeight);
-    QString note = tr("As the register prints it: %1 x %2 dots").arg(kLogoWidth).arg(kLogoHeight);
+    QString note = text("FRM_SET_LOGO_PRINTED_MSG", "As the register prints it: %1 x %2 dots").arg(kLogoWidth).arg(kLogoHeight);
     if (!path.empty()) {
         Bytes bmp;
         bool missing = false;
@@ -167,7 +167,7 @@ void FrmSetLogo::show_logo_preview(const std::string& path)
         if (is_pict_success(conversion.code))
             logo = decode_graphic(conversion.graphic);
         else
-            note = tr("The register cannot print this picture: %1")
+            note = text("FRM_SET_LOGO_CANNOT_PRINT_MSG", "The register cannot print this picture: %1")
                        .arg(to_qt(NumToDesc_TillPict(std::int32_t(conversion.code))));
     }
     logo_->setPixmap(QPixmap::fromImage(paper_image(logo)));
@@ -192,7 +192,7 @@ void FrmSetLogo::Invia_Ecr()
         const std::string::size_type cut = path.rfind(kPathSeparator) + 1;
         const std::string dir = path.substr(0, cut), name = path.substr(cut);
         const bool sent = run_transfer<bool>(
-            context(), this, tr("Converting the logo and sending it (GRAPHIC.BIN) to the register"),
+            context(), this, text("FRM_SET_LOGO_SEND_PROGRESS_MSG", "Converting the logo and sending it (GRAPHIC.BIN) to the register"),
             kSendLimitSeconds,
             [&] { return Send_LogoToEcr(session().transfer_link(), session().dirs.DataDir, dir, name); });
         if (sent)

@@ -10,11 +10,11 @@
 
 namespace tw {
 
-std::string TransferRun::reason() const
+std::string TransferRun::reason(const std::string& notStarted) const
 {
     if (!failed)
         return {};
-    return started ? NumToDesc_TillXfer(code) : "tillxfer could not be started.";
+    return started ? NumToDesc_TillXfer(code) : notStarted;
 }
 
 std::int32_t run_tillxfer(const TransferLink& s, TransferRun& run, std::uint8_t direction, std::uint8_t fileNumber,

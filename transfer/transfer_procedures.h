@@ -44,8 +44,8 @@ struct TransferRun {
     std::int32_t code = 0;
 
     // What the user is told of the last failure: the tool's result text, or
-    // that tillxfer could not be started.
-    std::string reason() const;
+    // `notStarted` (the screen's caption) when tillxfer could not be started.
+    std::string reason(const std::string& notStarted) const;
 };
 
 // Starts tillxfer for one step through the bridge (direction 1 sends to the

@@ -8,7 +8,7 @@
 namespace tw {
 namespace {
 
-// The shipped English caption file, all 528 keys, from disk into the slots.
+// The shipped English caption file, the 528 keys of the register maker's caption files and ours, from disk into the slots.
 void BM_LoadFullCaptionFile(benchmark::State& state)
 {
     test::TestSession t;

@@ -13,6 +13,7 @@
 #include "app/ChoiceField.h"
 #include "app/NumericField.h"
 #include "app/TextField.h"
+#include "app/transfer_runner.h"
 #include "app/ui_effects.h"
 #include "app/ui_text.h"
 #include "editors/common/OverviewGrid.h"
@@ -299,7 +300,7 @@ void FrmPrgPlu::after_save()
 
 bool FrmPrgPlu::send_file(TransferRun& run) { return Send_PrgPluToEcr(session().transfer_link(), run); }
 
-QString FrmPrgPlu::send_description() const { return tr("Sending the PLUs (PRG_PLU.BIN) to the register"); }
+QString FrmPrgPlu::send_description() const { return send_prg_plu_text(session()); }
 
 int FrmPrgPlu::send_limit_seconds() const { return 180; }
 
@@ -339,11 +340,16 @@ void FrmPrgPlu::Import()
             Import_PluCsv(path_to_core(path), s.plu, s.codecs, has_price2(),
                           record_count(), to_core(separator), s.log);
         if (!outcome.ok) {
-            const std::string where =
-                outcome.line > 0 ? "The import stopped at line " + std::to_string(outcome.line) + " of the file: "
-                                 : "The import failed: ";
-            s.effects.message_box(where + outcome.reason + ".\nThe PLU table has not been changed.",
-                                  MsgButtons::Ok, MsgIcon::Error);
+            const QString reason = to_qt(outcome.reason);
+            const QString where =
+                outcome.line > 0
+                    ? text("FRM_PRG_PLU_IMPORT_LINE_KO_MSG", "The import stopped at line %1 of the file: %2.")
+                          .arg(outcome.line)
+                          .arg(reason)
+                    : text("FRM_PRG_PLU_IMPORT_KO_MSG", "The import failed: %1.").arg(reason);
+            s.effects.message_box(
+                to_core(where + "\n" + text("FRM_PRG_PLU_IMPORT_UNCHANGED_MSG", "The PLU table has not been changed.")),
+                MsgButtons::Ok, MsgIcon::Error);
             return;
         }
         if (outcome.count > 0) {
@@ -351,9 +357,10 @@ void FrmPrgPlu::Import()
             select_number(1);
             load_record(1);
         }
-        s.effects.message_box(std::to_string(outcome.count) + (outcome.count == 1 ? " PLU" : " PLUs") +
-                                  " read from the file.",
-                              MsgButtons::Ok, MsgIcon::Information);
+        const QString read = outcome.count == 1
+                                 ? text("FRM_PRG_PLU_IMPORT_ONE_MSG", "1 PLU read from the file.")
+                                 : text("FRM_PRG_PLU_IMPORT_COUNT_MSG", "%1 PLUs read from the file.").arg(outcome.count);
+        s.effects.message_box(to_core(read), MsgButtons::Ok, MsgIcon::Information);
     });
 }
 

@@ -12,6 +12,7 @@
 #include "editors/sales/plu_csv.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
+#include "support/test_session.h"
 
 namespace tw::test {
 namespace {
@@ -86,6 +87,24 @@ TEST(HelpWindow, AMissingFileSaysWhereItWasLookedFor)
     HelpWindow help;
     help.show_file(missing);
     EXPECT_TRUE(help.browser()->toPlainText().contains("ECRProgrammeringsverktyg(SV).html"));
+}
+
+// The window takes the texts of the session's language; the missing-file
+// page still names the file.
+TEST(HelpWindow, SpeaksTheLanguageItIsGiven)
+{
+    TempDir dir;
+    TestSession t;
+    CaptionTexts& c = t.session.language.captions;
+    ASSERT_TRUE(c.set("FRM_HELP_TITLE", "Hj\xE4lp"));  // Windows-1252
+    ASSERT_TRUE(c.set("FRM_HELP_NOT_FOUND_MSG", "<h2>Ingen hj\xE4lp tillg\xE4nglig</h2><p><tt>%1</tt></p>"));
+    HelpWindow help;
+    help.apply_captions(t.session);
+    help.show_file(QString::fromStdString(dir.str()) + "missing.html");
+    EXPECT_EQ(help.windowTitle(), QString::fromUtf8("Hj\u00E4lp"));
+    const QString page = help.browser()->toPlainText();
+    EXPECT_TRUE(page.contains(QString::fromUtf8("Ingen hj\u00E4lp tillg\u00E4nglig"))) << page.toStdString();
+    EXPECT_TRUE(page.contains("missing.html")) << page.toStdString();
 }
 
 }  // namespace

@@ -345,6 +345,31 @@ TEST_F(PluEditor, ABadImportChangesNothingAndNamesTheLine)
     EXPECT_EQ(h.log().back(), "Frm_PrgPlu_Import line 7: price 1 \"1,5\" is not a number");
 }
 
+// The import's messages come through the caption rule; the reason stays the
+// reader's own.
+TEST_F(PluEditor, TheImportSpeaksTheSessionsLanguage)
+{
+    use_model(0);
+    fill({10});
+    open();
+    CaptionTexts& c = s.language.captions;
+    ASSERT_TRUE(c.set("FRM_PRG_PLU_IMPORT_LINE_KO_MSG", "Der Import brach in Zeile %1 der Datei ab: %2."));
+    ASSERT_TRUE(c.set("FRM_PRG_PLU_IMPORT_UNCHANGED_MSG", "Die PLU-Tabelle wurde nicht ge\xE4ndert."));
+    ASSERT_TRUE(c.set("FRM_PRG_PLU_IMPORT_ONE_MSG", "1 PLU aus der Datei gelesen."));
+    const std::string bad = root.str() + "bad.csv", good = root.str() + "good.csv";
+    const std::string badText = ";;;Dept;;;;\r\n5;BAD;6;1;1,5;1;1;1\r\n", goodText = ";;;Dept;;;;\r\n0;OK;1;1;100;1;1;1\r\n";
+    write_bytes(bad, Bytes(badText.begin(), badText.end()));
+    write_bytes(good, Bytes(goodText.begin(), goodText.end()));
+    h.ui.fileAnswers = {QString::fromStdString(bad), QString::fromStdString(good)};
+    press("C_Import");
+    press("C_Import");
+    ASSERT_EQ(h.effects.boxes.size(), 2u);
+    EXPECT_EQ(h.effects.boxes[0].text,
+              "Der Import brach in Zeile 2 der Datei ab: price 1 \"1,5\" is not a number.\n"
+              "Die PLU-Tabelle wurde nicht ge\xE4ndert.");
+    EXPECT_EQ(h.effects.boxes[1].text, "1 PLU aus der Datei gelesen.");
+}
+
 // Edit a PLU, Save, Send: the virtual register holds the file as saved.
 TEST(PluEditorEndToEnd, TheRegisterReceivesTheSavedFile)
 {

@@ -27,6 +27,30 @@ struct Runner : testing::Test {
     QtLanguageHooks language;
     ScreenContext context{t.session, ui, language};
     QWidget owner;
+
+    // Runs a transfer whose procedure names one step, and hands `look` the
+    // dialog once it shows that step; the procedure then ends.
+    void look_at_the_dialog(const QString& what, int limitSeconds, std::uint8_t direction, std::uint8_t fileNumber,
+                            const std::function<void(TransferProgress*)>& look)
+    {
+        std::atomic<bool> release{false};
+        TransferRun run;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget());
+            if (!progress || control<QLabel>(progress, "L_Step")->text().isEmpty())
+                return;
+            poll.stop();
+            look(progress);
+            release = true;
+        });
+        poll.start(10);
+        run_transfer(context, &owner, what, limitSeconds, run, [&] {
+            run.onStep(direction, fileNumber);
+            while (!release)
+                QThread::msleep(10);
+        });
+    }
 };
 
 TEST_F(Runner, RunsTheProcedureOffTheCallingThreadAndReturnsItsResult)
@@ -45,31 +69,37 @@ TEST_F(Runner, RunsTheProcedureOffTheCallingThreadAndReturnsItsResult)
 
 TEST_F(Runner, ShowsWhatIsTransferredTheStepAndTheTimeLimitUntilTheProcedureEnds)
 {
-    std::atomic<bool> release{false};
     QString what, step, elapsed;
-    TransferRun run;
-    // Looks at the dialog once the procedure has named its step.
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        auto* progress = qobject_cast<TransferProgress*>(QApplication::activeModalWidget());
-        if (!progress || control<QLabel>(progress, "L_Step")->text().isEmpty())
-            return;
-        look.stop();
+    look_at_the_dialog("Sending the programming", 180, kFromRegister, kFileGraphic, [&](TransferProgress* progress) {
         what = control<QLabel>(progress, "L_Transfer")->text();
         step = control<QLabel>(progress, "L_Step")->text();
         elapsed = control<QLabel>(progress, "L_Elapsed")->text();
-        release = true;
-    });
-    look.start(10);
-    run_transfer(context, &owner, "Sending the programming", 180, run, [&] {
-        run.onStep(kFromRegister, kFileGraphic);
-        while (!release)
-            QThread::msleep(10);
     });
     EXPECT_EQ(what, "Sending the programming");
     EXPECT_EQ(step, "Receiving the register's logo (GRAPHIC.BIN)");
     EXPECT_TRUE(elapsed.endsWith(" s elapsed of at most 180 s")) << elapsed.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the dialog closed with the procedure";
+}
+
+// The dialog's own texts and its step texts come through the caption rule.
+TEST_F(Runner, TheDialogAndItsStepsSpeakTheSessionsLanguage)
+{
+    CaptionTexts& c = t.session.language.captions;
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_TITLE", "\xDC" "bertragung"));  // Windows-1252
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_C_CANCEL", "Abbrechen"));
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_ELAPSED_MSG", "%1 s von h\xF6" "chstens %2 s vergangen"));
+    ASSERT_TRUE(c.set("FRM_ALL_TRANSFER_SEND_FILE_MSG", "Datei %1 wird an die Kasse gesendet"));
+    QString title, cancel, step, elapsed;
+    look_at_the_dialog("Senden", 90, kToRegister, 7, [&](TransferProgress* progress) {
+        title = progress->windowTitle();
+        cancel = control<QPushButton>(progress, "C_Cancel")->text();
+        step = control<QLabel>(progress, "L_Step")->text();
+        elapsed = control<QLabel>(progress, "L_Elapsed")->text();
+    });
+    EXPECT_EQ(title, QString::fromUtf8("\u00DCbertragung"));
+    EXPECT_EQ(cancel, "Abbrechen");
+    EXPECT_EQ(step, "Datei 7 wird an die Kasse gesendet");
+    EXPECT_TRUE(elapsed.endsWith(QString::fromUtf8(" s von h\u00F6chstens 90 s vergangen"))) << elapsed.toStdString();
 }
 
 // Cancel, Escape and the close button each ask the procedure to stop; the
