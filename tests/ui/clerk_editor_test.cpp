@@ -92,10 +92,7 @@ TEST_F(ClerkEditor, SaveStoresTheShownClerkAndMovesToTheNext)
     EXPECT_EQ(byte(13, clerk::kPassword + 1), 0x00);
     EXPECT_EQ(byte(13, clerk::kUnused), 0xA0 + 13) << "byte 25 is never changed";
     EXPECT_EQ(saved_file(), image());
-    for (std::size_t i = 0; i < before.size(); ++i)
-        if (i < clerk::offset_of(13) || i >= clerk::offset_of(14)) {
-            ASSERT_EQ(s.image.bytes[i], before[i]) << "byte " << i << " of another clerk";
-        }
+    expect_unchanged_outside(before, clerk::offset_of(13), clerk::offset_of(14));
 
     EXPECT_EQ(loaded(), 14) << "Save moves on to the next clerk";
     EXPECT_EQ(cell(13, 1), "ANNA");

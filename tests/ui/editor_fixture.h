@@ -91,6 +91,16 @@ protected:
     std::vector<std::uint8_t> image() const { return {s.image.bytes.begin(), s.image.bytes.end()}; }
     std::vector<std::uint8_t> saved_file() const { return read_bytes(s.dirs.DataDir + "PRG_MODE.BIN"); }
 
+    // Every byte of the image outside [from, to) is as it was before.
+    void expect_unchanged_outside(const std::vector<std::uint8_t>& before, std::size_t from, std::size_t to) const
+    {
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (i < from || i >= to) {
+                ASSERT_EQ(s.image.bytes[i], before[i]) << "byte " << i;
+            }
+        }
+    }
+
     // Every byte of the image at random, from a seed.
     void random_image(unsigned seed)
     {
