@@ -5,7 +5,7 @@
 
 #include "app/FrmSetup.h"
 #include "app/transfer_runner.h"
-#include "transfer/FrmSetLogo.h"
+#include "app/FrmSetLogo.h"
 #include "transfer/wait_seconds.h"
 
 namespace tw {

@@ -1,4 +1,4 @@
-#include "transfer/FrmSetLogo.h"
+#include "app/FrmSetLogo.h"
 
 #include <QDir>
 #include <QGridLayout>
