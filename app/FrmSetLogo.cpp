@@ -191,14 +191,17 @@ void FrmSetLogo::Invia_Ecr()
         // Split after the last separator (a path without one is all name).
         const std::string::size_type cut = path.rfind(kPathSeparator) + 1;
         const std::string dir = path.substr(0, cut), name = path.substr(cut);
+        TransferRun run;
         const bool sent = run_transfer<bool>(
             context(), this, text("FRM_SET_LOGO_SEND_PROGRESS_MSG", "Converting the logo and sending it (GRAPHIC.BIN) to the register"),
-            kSendLimitSeconds,
-            [&] { return Send_LogoToEcr(session().transfer_link(), session().dirs.DataDir, dir, name); });
+            kSendLimitSeconds, run,
+            [&] { return Send_LogoToEcr(session().transfer_link(), run, session().dirs.DataDir, dir, name); });
         if (sent)
             session().effects.message_box(programmed_, MsgButtons::Ok, MsgIcon::None);
         else
-            session().effects.message_box(session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error);
+            session().effects.message_box(
+                session().messages.MsgSendFailed, MsgButtons::Ok, MsgIcon::Error, {},
+                run.reason(to_core(text("FRM_ALL_TRANSFER_TILLXFER_KO_MSG", "tillxfer could not be started."))));
     });
 }
 

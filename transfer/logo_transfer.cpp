@@ -28,8 +28,8 @@ void copy_whole_file(const std::string& from, const std::string& to)
         throw std::runtime_error(to + " cannot be written");
 }
 
-bool convert_and_send(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
-                      const std::string& bitmapName, std::int32_t pollCount)
+bool convert_and_send(const TransferLink& link, TransferRun& run, const std::string& dataDir,
+                      const std::string& bitmapDir, const std::string& bitmapName, std::int32_t pollCount)
 {
     std::int32_t code = 0;
     if (link.bridge.util_send_logo_to_ecr(link.appDir, bitmapDir, bitmapName, code, pollCount) != 1) {
@@ -39,6 +39,8 @@ bool convert_and_send(const TransferLink& link, const std::string& dataDir, cons
     if (!is_pict_success(std::uint32_t(code))) {
         link.log.write_log("Send_LogoToEcr conversion error. Code: " + hex_code(code) +
                            " Desc:" + NumToDesc_TillPict(code));
+        run.failed = true;
+        run.toolReason = NumToDesc_TillPict(code);
         // Left running, a converter could still write GRAPHIC.BIN into the
         // bitmap's folder during a later conversion.
         if (code == TILLBRIDGE_TIMEOUT)
@@ -47,17 +49,17 @@ bool convert_and_send(const TransferLink& link, const std::string& dataDir, cons
     }
     copy_whole_file(bitmapDir + "GRAPHIC.BIN", dataDir + "GRAPHIC.BIN");
     wait_seconds(0.1, {});
-    return transfer_step(link, kToRegister, kFileGraphic, pollCount, "Send_LogoToEcr");
+    return transfer_step(link, run, kToRegister, kFileGraphic, pollCount, "Send_LogoToEcr");
 }
 
 }  // namespace
 
-bool Send_LogoToEcr(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
-                    const std::string& bitmapName, std::int32_t pollCount)
+bool Send_LogoToEcr(const TransferLink& link, TransferRun& run, const std::string& dataDir,
+                    const std::string& bitmapDir, const std::string& bitmapName, std::int32_t pollCount)
 {
     std::string failure;
     try {
-        return convert_and_send(link, dataDir, bitmapDir, bitmapName, pollCount);
+        return convert_and_send(link, run, dataDir, bitmapDir, bitmapName, pollCount);
     } catch (const std::exception& e) {
         failure = e.what();
     } catch (...) {

@@ -15,8 +15,9 @@ namespace tw {
 // transfer step's lines of "Send_LogoToEcr" for the send. A tillpict still
 // running after its polls is ended. Any other failure writes
 // "Send_PrgModeToEcr: <description>" and shows a box "Error" (OK). True only
-// when the send succeeded.
-bool Send_LogoToEcr(const TransferLink& link, const std::string& dataDir, const std::string& bitmapDir,
+// when the send succeeded. `run` gets the reason of a failed conversion or
+// send and carries the user's request to stop.
+bool Send_LogoToEcr(const TransferLink& link, TransferRun& run, const std::string& dataDir, const std::string& bitmapDir,
                     const std::string& bitmapName, std::int32_t pollCount = 60);
 
 }  // namespace tw

@@ -14,6 +14,8 @@ std::string TransferRun::reason(const std::string& notStarted) const
 {
     if (!failed)
         return {};
+    if (!toolReason.empty())
+        return toolReason;
     return started ? NumToDesc_TillXfer(code) : notStarted;
 }
 

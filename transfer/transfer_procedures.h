@@ -42,6 +42,8 @@ struct TransferRun {
     bool failed = false;   // a step failed
     bool started = false;  // ... after its tool started, with this code
     std::int32_t code = 0;
+    // The reason a tool other than tillxfer gave (tillpict's result text).
+    std::string toolReason;
 
     // What the user is told of the last failure: the tool's result text, or
     // `notStarted` (the screen's caption) when tillxfer could not be started.

@@ -39,7 +39,8 @@ protected:
     }
     bool send(std::int32_t polls = 60)
     {
-        return Send_LogoToEcr(t.session.transfer_link(), t.dirs.DataDir, pictures_dir(), "shop.bmp", polls);
+        run = TransferRun{};
+        return Send_LogoToEcr(t.session.transfer_link(), run, t.dirs.DataDir, pictures_dir(), "shop.bmp", polls);
     }
 
     std::vector<std::string> runs() const { return read_lines(record); }
@@ -48,6 +49,7 @@ protected:
     std::string data_logo() const { return read_text(t.dirs.DataDir + "GRAPHIC.BIN"); }
 
     TestSession t;
+    TransferRun run;  // of the last send
     fs::path pictures = t.root.path() / "Pictures";
     fs::path record = t.root.path() / "runs.txt";
     ProcessReaper reaper;
@@ -71,16 +73,19 @@ TEST_F(LogoTransferTest, ResultCodesOfTheConversion)
         std::uint32_t code;
         bool sent;
         std::string logLine;
+        std::string reason;  // what the user is told
     };
     const Case cases[] = {
-        {0x01000000, true, ""},
-        {0x01006464, true, ""},
-        {0x00FFFFFF, false, "Send_LogoToEcr conversion error. Code: FFFFFF Desc:No description"},
-        {0x01006465, false, "Send_LogoToEcr conversion error. Code: 1006465 Desc:No description"},
+        {0x01000000, true, "", ""},
+        {0x01006464, true, "", ""},
+        {0x00FFFFFF, false, "Send_LogoToEcr conversion error. Code: FFFFFF Desc:No description", "No description"},
+        {0x01006465, false, "Send_LogoToEcr conversion error. Code: 1006465 Desc:No description", "No description"},
         {0x10020000, false,
          "Send_LogoToEcr conversion error. Code: 10020000 Desc:The original BMP file has not been prepared as a "
-         "black-and-white data."},
-        {0x04010000, false, "Send_LogoToEcr conversion error. Code: 4010000 Desc:Invalid the numbers of parameters."},
+         "black-and-white data.",
+         "The original BMP file has not been prepared as a black-and-white data."},
+        {0x04010000, false, "Send_LogoToEcr conversion error. Code: 4010000 Desc:Invalid the numbers of parameters.",
+         "Invalid the numbers of parameters."},
     };
     install_xfer(0);
     for (const Case& c : cases) {
@@ -92,6 +97,7 @@ TEST_F(LogoTransferTest, ResultCodesOfTheConversion)
         EXPECT_EQ(runs().size(), c.sent ? 2u : 1u) << "tillxfer runs only after a conversion";
         EXPECT_EQ(fs::exists(t.dirs.DataDir + "GRAPHIC.BIN"), c.sent) << "nothing copied after a failure";
         EXPECT_EQ(t.log(), c.logLine.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.logLine});
+        EXPECT_EQ(run.reason("not started"), c.reason);
     }
     EXPECT_TRUE(t.effects.boxes.empty());
 }
@@ -108,6 +114,7 @@ TEST_F(LogoTransferTest, ToolsThatDoNotStartGiveTheirNotStartedLines)
     install_pict(0x01003232);
     EXPECT_FALSE(send());
     EXPECT_EQ(t.log(), std::vector<std::string>{"Send_LogoToEcr error using tillxfer"});
+    EXPECT_EQ(run.reason("not started"), "not started");
     EXPECT_EQ(data_logo(), "converted") << "the copy is made before the send";
     EXPECT_TRUE(t.effects.boxes.empty());
 }
@@ -119,6 +126,7 @@ TEST_F(LogoTransferTest, ASendErrorIsLoggedWithTheTransferStepsLine)
     EXPECT_FALSE(send());
     EXPECT_EQ(t.log(), std::vector<std::string>{
                            "Send_LogoToEcr error. Code: 1001 Desc: The ECR side is in the state of BUSY."});
+    EXPECT_EQ(run.reason("not started"), "The ECR side is in the state of BUSY.");
 }
 
 TEST_F(LogoTransferTest, AConversionThatLeftNoFileIsAnErrorBoxAndKeepsTheOldLogo)

@@ -73,8 +73,9 @@ TEST(TransferToVirtualRegister, SendLogoConvertsTheBitmapAndTheRegisterKeepsTheL
     const Bytes bmp = bmp_file(dots(120, 60, [](int x, int y) { return (x - 60) * (x - 60) + 4 * (y - 30) * (y - 30) < 900; }));
     write_bytes(rig.path("Logos/shop.bmp"), bmp);
 
-    EXPECT_TRUE(Send_LogoToEcr(program.session.transfer_link(), program.dirs.DataDir, rig.path("Logos").string() + "/",
-                               "shop.bmp"));
+    TransferRun run;
+    EXPECT_TRUE(Send_LogoToEcr(program.session.transfer_link(), run, program.dirs.DataDir,
+                               rig.path("Logos").string() + "/", "shop.bmp"));
 
     const Bytes logo = convert_logo(bmp, kBridgeLogoParameters).graphic;
     ASSERT_EQ(logo.size(), 7776u);

@@ -173,6 +173,7 @@ TEST(LogoScreen, AColourBitmapFailsTheConversionWithItsReasonInTheRunLog)
     ASSERT_EQ(s.h.effects.boxes.size(), 1u);
     EXPECT_EQ(s.h.effects.boxes[0].text, "Programmation sending Failed");
     EXPECT_EQ(s.h.effects.boxes[0].icon, MsgIcon::Error);
+    EXPECT_EQ(s.h.effects.boxes[0].detail, "The original BMP file has not been prepared as a black-and-white data.");
     const auto log = s.h.log();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1], "Send_LogoToEcr conversion error. Code: 10020000 Desc:The original BMP file has not been "
