@@ -46,9 +46,11 @@ constexpr Field kScroll[] = {
     scroll("E_IdleAMScrollMessage", "FRM_CAPTION_IDLE_AM_SCROLL_MESSAGE_MSG", "Courtesy 1 (AM)", 3),
     scroll("E_IdlePMScrollMessage", "FRM_CAPTION_IDEL_PM_MODE_SCROLL_MESSAGE_MSG", "Courtesy 2 (PM)", 4),
 };
+// The display bytes read by their leading decimal digits (0x1F counts 1), without complaint.
 constexpr Field kLcd[] = {
-    {"Cmb_WaitTime", "FRM_CAPTION_L_WAIT_TIME_MSG", "Wait Time for VFD", bcd_byte_at(167), {kWaitTime}},
-    {"Cmb_ScrollSpeed", "FRM_CAPTION_L_SCROLL_SPEED_MSG", "Scroll Speed for VFD", bcd_byte_at(168), {kScrollSpeed}},
+    {"Cmb_WaitTime", "FRM_CAPTION_L_WAIT_TIME_MSG", "Wait Time for VFD", bcd_lenient_at(167, 1), {kWaitTime}},
+    {"Cmb_ScrollSpeed", "FRM_CAPTION_L_SCROLL_SPEED_MSG", "Scroll Speed for VFD", bcd_lenient_at(168, 1),
+     {kScrollSpeed}},
 };
 
 // A run of 24-position printed lines: `E_ReceiptHeader1` … labelled "Row 1" …

@@ -163,7 +163,10 @@ QString FieldControl::cell_text(std::span<const std::uint8_t> bytes, bool wholeC
             if (field_.choices.choices[i].number == v)
                 return wholeChoice ? choiceTexts_[qsizetype(i)]
                                    : to_qt(Codecs::text_after_space(to_core(choiceTexts_[qsizetype(i)])));
-        return {};
+        // A list of bare numbers shows the stored number, one the list lacks too.
+        const bool bare = std::all_of(field_.choices.choices.begin(), field_.choices.choices.end(),
+                                      [](const Choice& ch) { return !ch.key && !ch.english; });
+        return bare ? QString::number(v) : QString();
     }
     if (numeric_) {
         const NumberFormat f = effective_format(field_.number, session_);

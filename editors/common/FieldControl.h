@@ -41,8 +41,9 @@ public:
     void save(std::span<std::uint8_t> bytes) const;
 
     // What an overview grid cell shows for the value in these bytes: the
-    // choice text after its first space (or the whole choice text), or the
-    // number in its shown form, or the text without trailing spaces.
+    // choice text after its first space (or the whole choice text; empty
+    // when no choice has the value, but a bare-number list shows the number),
+    // or the number in its shown form, or the text without trailing spaces.
     QString cell_text(std::span<const std::uint8_t> bytes, bool wholeChoice = false) const;
 
     // A number whose decimals come from another field's choice: shows the

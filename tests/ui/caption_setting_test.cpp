@@ -165,6 +165,22 @@ TEST_F(CaptionSetting, AWaitTimeOutsideTheListShowsNothingAndSavesZero)
     EXPECT_EQ(s.image.byte(168), 2);
 }
 
+// The two display bytes are read digit pair by digit pair without complaint:
+// a byte 0x1F counts by its leading decimal digit, 1.
+TEST_F(CaptionSetting, DisplayOptionBytesReadByTheirLeadingDigitWithoutALogLine)
+{
+    s.image.set_byte(167, 0x1F);
+    s.image.set_byte(168, 0x2A);
+    const auto logBefore = h.log();
+    open_editor();
+    EXPECT_EQ(field<ChoiceField>("Cmb_WaitTime")->currentText(), "1. 3 minutes");
+    EXPECT_EQ(field<ChoiceField>("Cmb_ScrollSpeed")->currentText(), "2. FAST");
+    EXPECT_EQ(h.log(), logBefore);
+    save();
+    EXPECT_EQ(s.image.byte(167), 1);
+    EXPECT_EQ(s.image.byte(168), 2);
+}
+
 TEST_F(CaptionSetting, TheOtherTabShowsTheOtherLinesInThePreview)
 {
     s.image.bytes[kOther + 18 * 24] = 'Z';

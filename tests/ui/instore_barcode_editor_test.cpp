@@ -77,6 +77,19 @@ TEST_F(BarcodeEditor, ANonZeroSwitchByteShowsTheSecondChoiceAndSavesOne)
     EXPECT_EQ(byte(2, barcode::kNewsPaper), 1);
 }
 
+// The digit columns show the stored byte itself, even one the lists lack.
+TEST_F(BarcodeEditor, TheDigitColumnsShowTheStoredByteOutsideTheirLists)
+{
+    s.image.set_byte(barcode::offset_of(3) + barcode::kDigitsOfFlag, 7);
+    s.image.set_byte(barcode::offset_of(3) + barcode::kDigitsOfPrice, 12);
+    s.image.set_byte(barcode::offset_of(3) + barcode::kNumberOfFc, 5);
+    open<FrmInstoreBarcodeSetting>();
+    EXPECT_EQ(cell(3, 2), "7");
+    EXPECT_EQ(cell(3, 3), "12");
+    EXPECT_EQ(cell(3, 4), "5");
+    EXPECT_EQ(cell(4, 2), "0") << "format 4 keeps its own digits";
+}
+
 TEST_F(BarcodeEditor, SaveStoresOnlyTheShownFormatAndMovesOnUpToNine)
 {
     open<FrmInstoreBarcodeSetting>();
