@@ -87,7 +87,10 @@ void NumericField::set_format(int scale, int decimals, const QString& unit, bool
     fixedDecimals_ = fixedDecimals;
     grouped_ = grouped;
     minDigits_ = minDigits;
-    scaled_ = emptyZero || scale_ != 1 || decimals_ != 0 || !unit_.isEmpty() || grouped_ || minDigits_ > 0;
+    // A field of plain digits with leading zeros (a counter) shows a 0 as "0"
+    // with the focus; one with a unit or decimals shows it empty.
+    emptyZero_ = emptyZero || scale_ != 1 || decimals_ != 0 || !unit_.isEmpty();
+    scaled_ = emptyZero_ || grouped_ || minDigits_ > 0;
 }
 
 void NumericField::set_scale(int scale, int decimals, const QString& unit)
@@ -187,7 +190,7 @@ void NumericField::focusInEvent(QFocusEvent* event)
         const long long stored = value();
         rawForm_ = true;
         if (!emptyStays_)
-            setText(stored == 0 ? QString() : QString::number(stored));
+            setText(stored == 0 && emptyZero_ ? QString() : QString::number(stored));
     }
     QLineEdit::focusInEvent(event);
     selectAll();

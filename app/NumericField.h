@@ -13,7 +13,8 @@ struct Session;
 //
 // A field with a shown form (a rate, a price, a password of at least three
 // digits) has two forms: while it has the focus it holds the stored integer
-// in the smallest unit, and an integer of 0 shows as an empty field;
+// in the smallest unit, and an integer of 0 shows as an empty field (except
+// in a field of plain digits with leading zeros only, such as a counter);
 // otherwise it shows that integer in its shown form.
 class NumericField : public QLineEdit {
     Q_OBJECT
@@ -81,6 +82,7 @@ private:
     bool grouped_ = false;
     int minDigits_ = 0;
     bool scaled_ = false;
+    bool emptyZero_ = false;     // a 0 shows empty while the field has the focus
     bool fixedDecimals_ = false;
     bool emptyStays_ = false;
     bool rawForm_ = false;       // a two-form field shows the stored integer

@@ -77,7 +77,7 @@ void OptionEditor::build(std::span<const OptionGroup> groups, QWidget* parent, Q
                 tabs->addTab(page, QString::fromLatin1(t.english));
             }
             into->addWidget(tabs);
-            tabSets_.push_back({tabs, g.tabs, 0});
+            tabSets_.push_back({tabs, g.tabs, g.refusalTab, 0});
             break;
         }
         case OptionGroup::Kind::Columns: {
@@ -145,8 +145,15 @@ void OptionEditor::tab_chosen(TabSetControl& set, int index)
         return;
     }
     session().effects.message_box(session().messages.MsgOptionNot4410, MsgButtons::Ok, MsgIcon::None);
-    const QSignalBlocker quiet(set.widget);
-    set.widget->setCurrentIndex(set.shown);
+    const int before = set.shown;
+    if (set.refusalTab >= 0)
+        set.shown = set.refusalTab;
+    {
+        const QSignalBlocker quiet(set.widget);
+        set.widget->setCurrentIndex(set.shown);
+    }
+    if (set.shown != before)
+        tab_shown(set.widget, set.shown);
 }
 
 QWidget* OptionEditor::slot_widget(const char* name) const

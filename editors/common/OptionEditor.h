@@ -28,10 +28,12 @@ struct OptionGroup {
     std::span<const Field> fields{};      // Rows, Frame
     std::span<const OptionTab> tabs{};    // TabSet
     std::span<const OptionGroup> columns{};  // Columns
+    int refusalTab = -1;  // TabSet: where a refused tab returns to; -1: the tab shown before
 };
 
 // A tab the model 4410 refuses shows MsgOptionNot4410 and returns to the tab
-// shown before; its fields still load and save.
+// shown before (or to the tab set's own return tab); its fields still load
+// and save.
 enum class TabOn4410 { Offered, Refused };
 
 struct OptionTab {
@@ -47,9 +49,9 @@ inline constexpr OptionGroup frame(const char* name, const char* titleKey, const
 {
     return {OptionGroup::Kind::Frame, name, titleKey, title, fields, {}};
 }
-inline constexpr OptionGroup tab_set(const char* name, std::span<const OptionTab> tabs)
+inline constexpr OptionGroup tab_set(const char* name, std::span<const OptionTab> tabs, int refusalTab = -1)
 {
-    return {OptionGroup::Kind::TabSet, name, nullptr, nullptr, {}, tabs};
+    return {OptionGroup::Kind::TabSet, name, nullptr, nullptr, {}, tabs, {}, refusalTab};
 }
 
 inline constexpr OptionGroup columns(std::span<const OptionGroup> groups)
@@ -84,6 +86,7 @@ private:
     struct TabSetControl {
         QTabWidget* widget;
         std::span<const OptionTab> tabs;
+        int refusalTab;
         int shown = 0;  // the tab shown before the user's choice
     };
     struct FrameControl {
@@ -96,7 +99,7 @@ private:
     void tab_chosen(TabSetControl& set, int index);
 
 protected:
-    // The tab set of that name's shown tab changed (after a refusal: not).
+    // The tab set's shown tab changed (a refusal back to the tab shown before changes none).
     virtual void tab_shown(const QTabWidget* /*set*/, int /*index*/) {}
 
 private:

@@ -21,7 +21,7 @@ constexpr Field switch_field(const char* name, const char* labelKey, const char*
 constexpr Field kFields[] = {
     {"E_Name", "FRM_CLERK_SYSTEM_PROGRAM_L_DEPT_NAME", "Clerk Name:", register_text_at(clerk::kName, 24)},
     {"E_Password", "FRM_CLERK_SYSTEM_PROGRAM_L_PASSWORD", "Password:", bcd_at(clerk::kPassword, 2), {},
-     {.maximum = clerk::kMaxPassword, .minDigits = 3}, On4410::Shown, nullptr, false,
+     {.maximum = clerk::kMaxPassword, .minDigits = 3, .emptyZero = true}, On4410::Shown, nullptr, false,
      {"L_PswMax", "FRM_CLERK_SYSTEM_PROGRAM_L_PSW_MAX", "(Max 999)"}},
     switch_field("Cmb_Void", "FRM_CLERK_SYSTEM_PROGRAM_L_VOID", "Void", 0),
     switch_field("Cmb_Refund", "FRM_CLERK_SYSTEM_PROGRAM_L_REFUND", "Refund", 1),

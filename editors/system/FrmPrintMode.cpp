@@ -129,7 +129,8 @@ constexpr OptionTab kPrintTabs[] = {
     {"FRM_PRINT_MODE_TAB_PRINT_TAB4", "ON NEW BALANCE", kOnNewBalancePage, TabOn4410::Refused},
     {"FRM_PRINT_MODE_TAB_PRINT_TAB5", "ON REPORT/PRG", kOnReportPage},
 };
-constexpr OptionGroup kPage[] = {tab_set("Tab_Print", kPrintTabs)};
+// A refused tab returns to the first tab, whichever tab was shown before.
+constexpr OptionGroup kPage[] = {tab_set("Tab_Print", kPrintTabs, 0)};
 
 const OptionPage kPrintMode{{"FrmPrintMode", "FRM_PRINT_MODE_TITLE", "Print MODE", nullptr, nullptr}, kPage};
 }  // namespace

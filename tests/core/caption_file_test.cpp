@@ -213,7 +213,8 @@ protected:
 };
 
 // A line cannot end in a space, so the keys whose built-in text does are
-// left empty and the screens keep that text, space included.
+// left empty and the screens keep that text, space included; so is a key
+// whose built-in text differs from screen to screen.
 TEST_F(ShippedEnglishCaptions, LoadsWithoutALogLineAndFillsEverySlotThatALineCanHold)
 {
     const std::set<std::string_view> builtInEndsInSpace = {
@@ -221,6 +222,7 @@ TEST_F(ShippedEnglishCaptions, LoadsWithoutALogLineAndFillsEverySlotThatALineCan
         "FRM_PRINCIPALE_COMUNICATION_ERROR_MSG",        // "Comunicatione error: "
         "FRM_PROGRAM_MODE_C_FOREIGN_CURRENCY_PROGRAM",  // "Program Foreign Currencies "
         "FRM_SYSTEM_OPTION_L_FRACTION_ROUND",           // "Fraction Rounding "
+        "FRM_ALL_NOINPUT",                              // "NOT INPUT" (no-sale key), "NO INPUT" (EJ setup)
     };
     test::TestSession t;
     fs::copy_file(file, fs::path(t.session.dirs.SetupDir) / "FrmDescEng.txt");
@@ -240,6 +242,9 @@ TEST_F(ShippedEnglishCaptions, LoadsWithoutALogLineAndFillsEverySlotThatALineCan
     // The sign choices read as their built-in texts: "0. ADD ON", "1. DISCOUNT".
     EXPECT_EQ(c.tight_choice_label(0, "FRM_ALL_ADDON", "ADD ON"), "0. ADD ON");
     EXPECT_EQ(c.tight_choice_label(1, "FRM_ALL_DISCOUNT", "DISCOUNT"), "1. DISCOUNT");
+    // Each screen keeps its own text for the second EJ choice.
+    EXPECT_EQ(c.choice_label(1, "FRM_ALL_NOINPUT", "NOT INPUT"), "1. NOT INPUT");
+    EXPECT_EQ(c.choice_label(1, "FRM_ALL_NOINPUT", "NO INPUT"), "1. NO INPUT");
 }
 
 }  // namespace

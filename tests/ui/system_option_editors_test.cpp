@@ -112,6 +112,22 @@ TEST_F(SystemOptions, CountersShowLeadingZerosAndStoreTheirDigitsLowPairFirst)
     EXPECT_LT(gt()->fontMetrics().horizontalAdvance(gt()->text()), gt()->width()) << "all 16 digits in view";
 }
 
+// A four-digit counter with the focus shows its plain number; a 0 stays "0".
+TEST_F(SystemOptions, AFourDigitCounterDropsItsLeadingZerosWithTheFocus)
+{
+    s.image.set_bcd(s.codecs, 3087, 2, 42LL);
+    open_editor();
+    auto* consecutive = field<QLineEdit>("E_ConsecutiveReceipt");
+    auto* z1 = field<QLineEdit>("E_Z1CounterSetting");
+    focus(consecutive);
+    EXPECT_EQ(consecutive->text(), "42");
+    focus(z1);
+    EXPECT_EQ(z1->text(), "0");
+    EXPECT_EQ(consecutive->text(), "0042");
+    focus(consecutive);
+    EXPECT_EQ(z1->text(), "0000");
+}
+
 TEST_F(SystemOptions, TheGtReadsEachByteByItsLeadingDigitAndKeepsItsZerosWithTheFocus)
 {
     s.image.set_byte(3093, 0x4A);
