@@ -3,11 +3,11 @@
 #include <QScreen>
 
 #include "app/FrmPres.h"
-#include "base/directories.h"
 #include "app/qt_effects.h"
 #include "app/qt_language_hooks.h"
 #include "app/session.h"
 #include "app/startup.h"
+#include "base/directories.h"
 
 int main(int argc, char* argv[])
 {
@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     tw::QtLanguageHooks language;
     tw::Session session(tw::Directories::from_app_dir(tw::program_directory()), effects);
     session.language.hooks = &language;
+    effects.use_captions(session.language.captions);
     tw::run_startup(session);
 
     tw::ScreenContext context{session, ui, language};

@@ -1,5 +1,6 @@
 #include "app/qt_effects.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -81,6 +82,20 @@ MsgAnswer QtEffects::show_message_box(const std::string& text, MsgButtons button
     QMessageBox box(to_qt_icon(icon), title.empty() ? QString::fromUtf8(kApplicationTitle) : to_qt(title),
                     to_qt(text), to_qt_buttons(buttons), parent);
     box.setObjectName("MessageBox");
+    if (captions_) {
+        const struct {
+            QMessageBox::StandardButton button;
+            const char* key;
+        } named[] = {{QMessageBox::Yes, "FRM_ALL_MSGBOX_C_YES"},
+                     {QMessageBox::No, "FRM_ALL_MSGBOX_C_NO"},
+                     {QMessageBox::Cancel, "FRM_ALL_MSGBOX_C_CANCEL"}};
+        for (const auto& [button, key] : named) {
+            const std::string& text = captions_->text(key);
+            // The first letter stays the button's Alt key, as in the toolkit's own texts.
+            if (QAbstractButton* shown = box.button(button); shown && !text.empty())
+                shown->setText("&" + to_qt(text).replace("&", "&&"));
+        }
+    }
     if (!detail.empty())
         box.setInformativeText(to_qt(detail));
     if (buttons != MsgButtons::Ok)

@@ -2,8 +2,9 @@
 #include <QObject>
 #include <QPointer>
 
-#include "base/effects.h"
 #include "app/ui_effects.h"
+#include "base/effects.h"
+#include "languages/caption_texts.h"
 
 namespace tw {
 
@@ -16,6 +17,8 @@ class QtEffects : public QObject, public Effects {
     Q_OBJECT
 public:
     QtEffects();
+    // The texts of the Yes, No and Cancel buttons follow these captions.
+    void use_captions(const CaptionTexts& captions) { captions_ = &captions; }
     void beep() override;
     MsgAnswer message_box(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title = {},
                           const std::string& detail = {}, MsgAnswer enter = MsgAnswer::Yes) override;
@@ -23,6 +26,8 @@ public:
 private:
     MsgAnswer show_message_box(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                const std::string& title, const std::string& detail, MsgAnswer enter);
+
+    const CaptionTexts* captions_ = nullptr;
 };
 
 class QtUiEffects : public UiEffects {

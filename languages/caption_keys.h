@@ -9,7 +9,7 @@ namespace tw {
 // sets the text of these keys and of no other: the 528 keys of the register
 // maker's caption files, then ours.
 inline constexpr std::size_t kMakerCaptionKeyCount = 528;
-inline constexpr std::size_t kOurCaptionKeyCount = 34;
+inline constexpr std::size_t kOurCaptionKeyCount = 37;
 inline constexpr std::size_t kCaptionKeyCount = kMakerCaptionKeyCount + kOurCaptionKeyCount;
 
 struct CaptionKeyGroup {

@@ -1,14 +1,10 @@
 #include "messages/FrmCaptionSetting.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <string>
@@ -18,6 +14,7 @@
 #include "app/session.h"
 #include "app/ui_text.h"
 #include "messages/CellPreview.h"
+#include "messages/CustomTextGrid.h"
 #include "messages/DoubleWidthTyping.h"
 
 namespace tw {
@@ -27,7 +24,6 @@ constexpr int kLineWidth = 24;
 constexpr int kCaptionWidth = 10;
 constexpr int kPreviewRows = 25;  // 10 header, 10 footer, 5 extra invoice lines
 constexpr int kOtherTab = 3;
-constexpr int kTwipsPerPixel = 15;
 
 constexpr Choice kWaitTime[] = {{0, "FRM_CAPTION_WAIT_TIME_0_MSG", "NO"},
                                 {1, "FRM_CAPTION_WAIT_TIME_1_MSG", "3 minutes"},
@@ -105,12 +101,6 @@ const CaptionPage& caption_page()
     static const CaptionPage p;
     return p;
 }
-
-std::string trimmed_end(std::string s)
-{
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
 }  // namespace
 
 const OptionPage& FrmCaptionSetting::page() { return caption_page().page; }
@@ -140,38 +130,8 @@ FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
     previewColumn->addStretch();
 
     auto* custom = new QVBoxLayout(slot_widget("F_CustomText"));
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName("FG_Caption");
-    grid_->setColumnCount(2);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setColumnWidth(0, 6000 / kTwipsPerPixel);
-    grid_->setColumnWidth(1, 3000 / kTwipsPerPixel);
-    grid_->setMinimumHeight(300);
-    custom->addWidget(grid_);
-    valueEditor_ = new QWidget(this);
-    valueEditor_->setObjectName("F_Valore");
-    auto* editor = new QGridLayout(valueEditor_);
-    desc_ = new QLabel(valueEditor_);
-    desc_->setObjectName("L_Desc");
-    valore_ = new TextField("E_Valore", kCaptionWidth, valueEditor_);
-    valuePreviewLabel_ = new QLabel(valueEditor_);
-    valuePreviewLabel_->setObjectName("L_PreviewValore");
-    valuePreview_ = new CellPreview("Anteprima_Valore", 1, kCaptionWidth, valueEditor_);
-    double2_ = new QCheckBox(valueEditor_);
-    double2_->setObjectName("ChK_Double2");
-    apply_ = new QPushButton(valueEditor_);
-    apply_->setObjectName("C_Apply");
-    cancel_ = new QPushButton(valueEditor_);
-    cancel_->setObjectName("C_Cancel");
-    editor->addWidget(desc_, 0, 0, 1, 3);
-    editor->addWidget(valore_, 1, 0);
-    editor->addWidget(double2_, 1, 1);
-    editor->addWidget(valuePreviewLabel_, 2, 0);
-    editor->addWidget(valuePreview_, 3, 0);
-    editor->addWidget(apply_, 3, 1);
-    editor->addWidget(cancel_, 3, 2);
-    custom->addWidget(valueEditor_);
+    customTexts_ = new CustomTextGrid(session(), kCaptionWidth, this);
+    custom->addWidget(customTexts_);
 
     const auto beep = [this] { session().effects.beep(); };
     const CaptionPage& p = caption_page();
@@ -189,27 +149,15 @@ FrmCaptionSetting::FrmCaptionSetting(ScreenContext& context, QWidget* caller)
             });
         }
     }
-    auto* typing = new DoubleWidthTyping(valore_, double2_, kCaptionWidth, DoubleWidthTyping::Padding::None,
-                                         session().log, "E_Valore_KeyPress ");
-    connect(typing, &DoubleWidthTyping::refused, this, beep);
-    connect(valore_, &QLineEdit::textChanged, this, [this] { handle("Anteprima_Valore", [&] { Anteprima_Valore(); }); });
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { edit_row(row); });
-    connect(apply_, &QPushButton::clicked, this, &FrmCaptionSetting::apply_value);
-    connect(cancel_, &QPushButton::clicked, this, &FrmCaptionSetting::cancel_value);
 }
 
 void FrmCaptionSetting::prepare_fields()
 {
     OptionEditor::prepare_fields();
     double_->setText(text("FRM_CAPTION_CHK_DOUBLE", "Double Character"));
-    double2_->setText(text("FRM_CAPTION_CHK_DOUBLE", "Double Character"));
-    desc_->setText(text("FRM_CAPTION_L_DESC", "Description"));
     previewLabel_->setText(text("FRM_CAPTION_PREVIEW", "Preview"));
-    valuePreviewLabel_->setText(text("FRM_CAPTION_PREVIEW", "Preview"));
-    apply_->setText(text("FRM_CAPTION_C_APPLY", "OK"));
-    cancel_->setText(text("FRM_CAPTION_C_CANCEL", "Cancel"));
     double_->setChecked(false);
-    double2_->setChecked(false);
+    customTexts_->apply_captions();
     // The line tabs stand beside the preview: they keep room for all four
     // captions, which the side-by-side layout would otherwise share out.
     invoiceTabs_->tabBar()->setUsesScrollButtons(false);
@@ -221,33 +169,28 @@ void FrmCaptionSetting::load_fields()
     OptionEditor::load_fields();
     draw_preview();
     guarded(session().log, "FrmCaptionSetting read_caption. ", [&] { read_caption(); });
-    show_value_editor(false);
+    customTexts_->hide_value_editor();
 }
 
 void FrmCaptionSetting::read_caption()
 {
     Session& s = session();
-    grid_->clear();
-    grid_->setRowCount(0);
-    descriptions_ = load_caption_descriptions(s.dirs.SetupDir, s.codecs, s.log);
-    if (!descriptions_) {
+    customTexts_->show_texts({}, {});
+    const std::optional<CaptionDescriptions> descriptions = load_caption_descriptions(s.dirs.SetupDir, s.codecs, s.log);
+    if (!descriptions) {
         s.effects.message_box(s.language.captions.caption("FRM_CAPTION_LANG_NOT_DEFINE_MSG_DEF",
                                                           "Warning! The Language file definition is not present"),
                               MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
-    grid_->setHorizontalHeaderLabels({QStringLiteral("Definition"), QStringLiteral("Custom Definition")});
     // Every row holds its stored text, so a short file never empties one on Save.
-    grid_->setRowCount(int(kRegisterCaptionCount));
-    for (std::size_t n = 0; n < kRegisterCaptionCount; ++n) {
-        const std::string definition = n < descriptions_->definitions.size() ? descriptions_->definitions[n] : "";
-        grid_->setItem(int(n), 0, new QTableWidgetItem(to_qt(definition)));
-        grid_->setItem(int(n), 1, new QTableWidgetItem(to_qt(s.image.text(
-                                      s.codecs, prg::RegisterCaptions.offset + n * kCaptionWidth, kCaptionWidth))));
-    }
+    std::vector<std::string> texts;
+    for (std::size_t n = 0; n < kRegisterCaptionCount; ++n)
+        texts.push_back(s.image.text(s.codecs, prg::RegisterCaptions.offset + n * kCaptionWidth, kCaptionWidth));
+    customTexts_->show_texts(descriptions->definitions, texts);
     const auto& others = caption_page().other.fields;
-    for (std::size_t i = 0; i < descriptions_->otherLabels.size() && i < others.size(); ++i)
-        field(others[i].name).label()->setText(to_qt(descriptions_->otherLabels[i]));
+    for (std::size_t i = 0; i < descriptions->otherLabels.size() && i < others.size(); ++i)
+        field(others[i].name).label()->setText(to_qt(descriptions->otherLabels[i]));
 }
 
 bool FrmCaptionSetting::other_tab_shown() const { return invoiceTabs_->currentIndex() == kOtherTab; }
@@ -289,33 +232,6 @@ void FrmCaptionSetting::anteprima_other()
     }
 }
 
-void FrmCaptionSetting::Anteprima_Valore() { valuePreview_->set_line(0, to_core(valore_->text())); }
-
-void FrmCaptionSetting::show_value_editor(bool shown) { valueEditor_->setVisible(shown); }
-
-void FrmCaptionSetting::edit_row(int row)
-{
-    if (row < 0 || row >= grid_->rowCount())
-        return;
-    editedRow_ = row;
-    desc_->setText(to_qt(trimmed_end(to_core(grid_->item(row, 0)->text()))));
-    valore_->setText(to_qt(trimmed_end(to_core(grid_->item(row, 1)->text()))));
-    show_value_editor(true);
-}
-
-void FrmCaptionSetting::apply_value()
-{
-    if (editedRow_ >= 0)
-        grid_->item(editedRow_, 1)->setText(valore_->text());
-    show_value_editor(false);
-}
-
-void FrmCaptionSetting::cancel_value()
-{
-    edit_row(editedRow_);
-    show_value_editor(false);
-}
-
 void FrmCaptionSetting::save_fields()
 {
     Session& s = session();
@@ -323,14 +239,14 @@ void FrmCaptionSetting::save_fields()
     const auto extraFrom = s.image.bytes.begin() + std::ptrdiff_t(prg::ExtraInvoiceLines.offset);
     std::array<std::uint8_t, prg::ExtraInvoiceLines.size> extra{};
     std::copy_n(extraFrom, extra.size(), extra.begin());
-    show_value_editor(false);
+    customTexts_->hide_value_editor();
     OptionEditor::save_fields();
     if (s.ModelCode == 0)
         std::copy(extra.begin(), extra.end(), extraFrom);
     // Without DescCaption.ini the grid is empty and the stored texts stay.
-    for (int n = 0; n < grid_->rowCount(); ++n)
+    for (int n = 0; n < customTexts_->row_count(); ++n)
         s.image.set_text(s.codecs, prg::RegisterCaptions.offset + std::size_t(n) * kCaptionWidth, kCaptionWidth,
-                         to_core(grid_->item(n, 1)->text()));
+                         customTexts_->text(n));
 }
 
 void FrmCaptionSetting::after_save()

@@ -14,9 +14,10 @@ TEST(WaitSeconds, WaitsTheTimeWhilePumpingEvents)
     const auto start = std::chrono::steady_clock::now();
     wait_seconds(0.1, [&] { ++pumps; });
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    // Only what a busy machine cannot change: the time has passed, and the
+    // events were pumped while waiting. The steps are timed by the tests below.
     EXPECT_GE(elapsed, 0.099);
-    EXPECT_LT(elapsed, 1.0);
-    EXPECT_GT(pumps, 1);
+    EXPECT_GE(pumps, 1);
 
     wait_seconds(0.0, {});  // no pump: just returns
 }

@@ -94,6 +94,31 @@ TEST(RegisterTotals, SurviveTheirFileAndASecondDayAddsToTheFirst)
     EXPECT_EQ(RegisterTotals::load(dir.path() / "none").z1["NetSalesTotal"], 0) << "no sales yet";
 }
 
+// A damaged count of PLUs or journal lines stops the load before anything
+// is allocated for it.
+TEST(RegisterTotals, ADamagedCountIsRefusedBeforeItIsAllocated)
+{
+    TempDir dir;
+    ASSERT_TRUE(RegisterTotals().save(dir.path()));  // no PLU, no journal line
+    const Bytes good = read_bytes(dir.path() / "TOTALS.BIN");
+    const std::size_t journalCount = good.size() - 8;
+    const std::size_t pluCount = journalCount - 8 * (2 * 24 + 1) - 8;  // the hours and the receipt number lie between
+    struct Case {
+        std::size_t at;
+        std::uint64_t count;
+    };
+    for (const Case& k : {Case{pluCount, 0x7FFFFFFFFFFFFFFFu}, Case{pluCount, 1}, Case{journalCount, 1u << 30},
+                          Case{journalCount, ~std::uint64_t(0)}}) {
+        Bytes damaged = good;
+        for (int i = 0; i < 8; ++i)
+            damaged[k.at + std::size_t(i)] = std::uint8_t(k.count >> (8 * i));
+        write_bytes(dir.path() / "TOTALS.BIN", damaged);
+        EXPECT_THROW(RegisterTotals::load(dir.path()), std::runtime_error) << k.at << " " << k.count;
+    }
+    write_bytes(dir.path() / "TOTALS.BIN", good);
+    EXPECT_NO_THROW(RegisterTotals::load(dir.path())) << "the count places are the right ones";
+}
+
 TEST(RegisterTotals, NegativeValuesCarryTheSignDigit)
 {
     std::uint8_t amount[8], quantity[6];

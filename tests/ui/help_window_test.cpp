@@ -3,13 +3,17 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <filesystem>
+#include <regex>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/HelpWindow.h"
 #include "app/session.h"
 #include "editors/sales/plu_csv.h"
+#include "languages/language.h"
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
@@ -79,6 +83,70 @@ TEST(HelpWindow, ThePluCsvExampleImports)
     EXPECT_EQ(s.plu.slot(1).name(s.codecs), "COFFEE          ");
     EXPECT_EQ(s.plu.slot(1).code(s.codecs), "8001234567890");
 }
+
+// The guide each language ships: every section of the English guide, under
+// the same names, in the same order and with the same numbers, so that F1 on
+// any screen opens the section of that screen in every language.
+class ShippedGuide : public testing::TestWithParam<std::size_t> {};
+
+std::string shipped_guide_path(const LanguageRow& row)
+{
+    return std::string(TW_SOURCE_DIR) + "/data/help/" + std::string(row.helpFolder) + "/" +
+           file_system_name(row.helpFile);
+}
+
+// The names the program opens the guide at, in the order they come.
+std::vector<std::string> anchor_names(const std::string& html)
+{
+    std::vector<std::string> names;
+    static const std::regex anchor(R"re(\s(?:id|name)="([^"]*)")re");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), anchor); it != std::sregex_iterator(); ++it)
+        names.push_back((*it)[1]);
+    return names;
+}
+
+std::string plu_csv_example(const std::string& html)
+{
+    const std::size_t start = html.find("<pre>", html.find("id=\"PluCsv\""));
+    return start == std::string::npos ? std::string() : html.substr(start, html.find("</pre>", start) - start);
+}
+
+TEST_P(ShippedGuide, HoldsEverySectionOfTheEnglishGuideUnderItsName)
+{
+    const LanguageRow& row = LanguageTable[GetParam()];
+    const std::string english = read_text(shipped_guide_path(LanguageTable[0]));
+    const std::string path = shipped_guide_path(row);
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
+    const std::string guide = read_text(path);
+
+    EXPECT_EQ(anchor_names(guide), anchor_names(english));
+    EXPECT_NE(guide.find("<meta charset=\"utf-8\">"), std::string::npos);
+    // The example is what the import reads: it stays as the program writes it.
+    EXPECT_EQ(plu_csv_example(guide), plu_csv_example(english));
+    EXPECT_FALSE(plu_csv_example(guide).empty());
+
+    // Each screen's section opens at its heading, numbered as in English.
+    HelpWindow englishHelp, help;
+    const QString englishFile = QString::fromStdString(shipped_guide_path(LanguageTable[0]));
+    const QString file = QString::fromStdString(path);
+    for (const char* section : {"FrmPres", "FrmSetVatRate", "FrmPrgPlu", "PluCsv", "options", "FrmInitialMenu", "FrmCaptionSetting",
+                                "FrmReportExport", "FrmSetLogo", "FrmLanguage"}) {
+        englishHelp.show_file(englishFile, section);
+        help.show_file(file, section);
+        QCoreApplication::processEvents();
+        const QString englishHeading = englishHelp.browser()->cursorForPosition(QPoint(4, 4)).block().text();
+        const QString heading = help.browser()->cursorForPosition(QPoint(4, 4)).block().text();
+        const QString number = englishHeading.left(englishHeading.indexOf(". ") + 2);
+        EXPECT_TRUE(number.size() > 2 && heading.startsWith(number))
+            << section << ": " << heading.toStdString() << " (English: " << englishHeading.toStdString() << ")";
+    }
+    EXPECT_FALSE(help.browser()->documentTitle().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedGuide, testing::Range<std::size_t>(0, kLanguageCount),
+                         [](const testing::TestParamInfo<std::size_t>& info) {
+                             return std::string(LanguageTable[info.param].helpFolder);
+                         });
 
 TEST(HelpWindow, AMissingFileSaysWhereItWasLookedFor)
 {

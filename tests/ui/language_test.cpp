@@ -144,6 +144,7 @@ TEST_P(ShippedLanguageSwitch, SaveRelabelsTheStartScreenPointsTheHelpAndStoresTh
     selezione_lingua(language, h.session.dirs, h.session.caption_files(), language.LanguageCode);
     ASSERT_EQ(language.LanguageCode, before);
     FrmPres& pres = h.start();
+    const std::size_t logBefore = h.log().size();
 
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<FrmLanguage*>(QApplication::activeModalWidget());
@@ -162,6 +163,10 @@ TEST_P(ShippedLanguageSwitch, SaveRelabelsTheStartScreenPointsTheHelpAndStoresTh
     QTest::keyClick(&pres, Qt::Key_F1);
     ASSERT_EQ(h.ui.helpFiles.size(), 1u);
     EXPECT_EQ(h.ui.helpFiles[0], QString::fromStdString(h.dirs.AppDir) + QString::fromUtf8(l.help));
+    EXPECT_TRUE(fs::is_regular_file(h.dirs.AppDir + l.help)) << "the guide ships";
+    const std::vector<std::string> log = h.log();
+    for (std::size_t i = logBefore; i < log.size(); ++i)
+        EXPECT_EQ(log[i].find("selezione_lingua"), std::string::npos) << log[i];
 
     click("C_4430");
     QWidget* principale = visible_window();

@@ -201,5 +201,32 @@ TEST(QtEffects, EnterGivesTheNamedAnswerAndTheDetailStandsBelowTheText)
     }
 }
 
+// The buttons speak the language of the captions; a key without a text
+// leaves the toolkit's own button text.
+TEST(QtEffects, TheButtonsTakeTheCaptionsTexts)
+{
+    CaptionTexts captions;
+    ASSERT_TRUE(captions.set("FRM_ALL_MSGBOX_C_YES", "Ja"));
+    ASSERT_TRUE(captions.set("FRM_ALL_MSGBOX_C_NO", "N\xE3o & nunca"));  // Windows-1252
+    QtEffects effects;
+    effects.use_captions(captions);
+    QStringList shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                shown << box->button(button)->text();
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    answer.start(10);
+    EXPECT_EQ(effects.message_box("Overwrite?", MsgButtons::YesNoCancel, MsgIcon::Question), MsgAnswer::Cancel);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0], "&Ja");
+    EXPECT_EQ(shown[1], QString::fromUtf8("&N\u00E3o && nunca"));
+    EXPECT_EQ(shown[2], QMessageBox(QMessageBox::NoIcon, "", "", QMessageBox::Cancel).button(QMessageBox::Cancel)->text());
+}
+
 }  // namespace
 }  // namespace tw::test

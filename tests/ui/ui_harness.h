@@ -114,7 +114,7 @@ struct UiHarness {
 inline void copy_shipped_files(const std::filesystem::path& appDir)
 {
     namespace fs = std::filesystem;
-    for (const char* folder : {"Setup", "Dati"})
+    for (const char* folder : {"Setup", "Dati", "help"})
         fs::copy(fs::path(TW_BUNDLE_DIR) / folder, appDir / folder, fs::copy_options::recursive);
 }
 

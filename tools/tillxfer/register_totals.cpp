@@ -45,6 +45,15 @@ public:
         at_ += 8;
         return std::int64_t(v);
     }
+    // A count of entries of `bytesEach` bytes that the rest of the file holds;
+    // a damaged count throws before anything is allocated for it.
+    std::size_t count(std::size_t bytesEach)
+    {
+        const std::int64_t n = number();
+        if (n < 0 || std::uint64_t(n) > (b_.size() - at_) / bytesEach)
+            throw std::runtime_error("totals file too short");
+        return std::size_t(n);
+    }
     void block(TotalsValues& t)
     {
         for (std::int64_t& v : t.field)
@@ -133,7 +142,7 @@ RegisterTotals RegisterTotals::load(const std::filesystem::path& folder)
         t.department[std::size_t(d)] = {r.number(), r.number()};
         t.departmentGroup[std::size_t(d)] = std::uint8_t(r.number());
     }
-    t.plu.resize(std::size_t(r.number()));
+    t.plu.resize(r.count(5 * 8));
     for (PluTotal& p : t.plu) {
         p.code = r.number();
         p.price1 = {r.number(), r.number()};
@@ -142,7 +151,7 @@ RegisterTotals RegisterTotals::load(const std::filesystem::path& folder)
     for (HourTotal& h : t.hour)
         h = {r.number(), r.number()};
     t.receiptNumber = r.number();
-    t.journal.resize(std::size_t(r.number()));
+    t.journal.resize(r.count((JournalLine().size() + 7) / 8 * 8));
     for (JournalLine& line : t.journal)
         for (std::size_t i = 0; i < line.size(); i += 8) {
             const std::int64_t v = r.number();
