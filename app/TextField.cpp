@@ -1,5 +1,6 @@
 #include "app/TextField.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include "app/session.h"
@@ -37,6 +38,27 @@ void TextField::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
     if (typing && full)
         Q_EMIT refused();
+}
+
+void TextField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!padded_)
+        return;
+    QString t = text();
+    while (t.endsWith(QLatin1Char(' ')))
+        t.chop(1);
+    setText(t);
+    setCursorPosition(int(t.size()));
+}
+
+void TextField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A message box or another program taking the focus is no leaving.
+    if (!padded_ || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    setText(text().leftJustified(maxLength(), QLatin1Char(' ')));
 }
 
 std::string TextField::core_text() const { return to_core(text()); }

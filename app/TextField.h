@@ -25,12 +25,22 @@ public:
     std::string core_text() const;
     void set_core_text(const std::string& cp1252);
 
+    // A padded field loses its trailing spaces while it has the focus (the
+    // caret at the end, so typing goes on from the text) and is padded with
+    // spaces to its width again when the focus leaves.
+    void set_padded(bool padded) { padded_ = padded; }
+
 Q_SIGNALS:
     // A typed character did not fit the width and was refused.
     void refused();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool padded_ = false;
 };
 
 }  // namespace tw

@@ -64,10 +64,13 @@ FieldControl::FieldControl(Session& session, const Field& field, QWidget* parent
         control_ = choice_;
     } else if (is_text(field.place.storage)) {
         text_ = new TextField(name, field.place.width, parent);
+        text_->set_padded(field.padded);
         QObject::connect(text_, &TextField::refused, parent, [&session] { session.effects.beep(); });
         control_ = text_;
     } else {
         numeric_ = new NumericField(session, name, parent);
+        if (field.number.rightAligned)
+            numeric_->setAlignment(Qt::AlignRight);
         control_ = numeric_;
     }
     if (label_)
@@ -101,7 +104,7 @@ void FieldControl::prepare()
     }
     if (hint_)
         hint_->setText(caption(s, field_.hint.key, field_.hint.english));
-    const bool hidden = field_.on4410 == On4410::Hidden && s.ModelCode == 0;
+    const bool hidden = field_.on4410 != On4410::Shown && s.ModelCode == 0;
     for (QWidget* w : {static_cast<QWidget*>(label_), control_, static_cast<QWidget*>(hint_)})
         if (w)
             w->setHidden(hidden);
@@ -114,7 +117,11 @@ void FieldControl::load(std::span<const std::uint8_t> bytes)
         // A stored value without a choice shows none; a save then stores 0.
         choice_->select_number(int(read_number(bytes, field_.place, c)));
     } else if (numeric_) {
+        // A stored value longer than the typing limit shows whole, never cut.
+        numeric_->setMaxLength(32767);
         numeric_->show_value(read_number(bytes, field_.place, c));
+        if (const int limit = field_.number.maxChars; limit > 0)
+            numeric_->setMaxLength(std::max(limit, int(numeric_->text().size())));
     } else {
         text_->set_core_text(shown_text(bytes));
     }
@@ -123,7 +130,7 @@ void FieldControl::load(std::span<const std::uint8_t> bytes)
 std::string FieldControl::shown_text(std::span<const std::uint8_t> bytes) const
 {
     std::string t = read_text(bytes, field_.place, session_.codecs);
-    if (!field_.keepSpaces)
+    if (!field_.keepSpaces && !field_.padded)
         t.erase(t.find_last_not_of(' ') + 1);
     if (field_.trimLeading)
         t.erase(0, t.find_first_not_of(' '));
@@ -143,30 +150,33 @@ void FieldControl::follow_decimals()
 void FieldControl::save(std::span<std::uint8_t> bytes) const
 {
     const Codecs& c = session_.codecs;
-    if (choice_)
-        write_number(bytes, field_.place, choice_->number(), c);
-    else if (numeric_) {
-        if (field_.number.emptyFails && !numeric_->holds_number())
-            throw std::invalid_argument(std::string(field_.name) + " holds no number");
-        write_number(bytes, field_.place, numeric_->value(), c);
-    }
-    else
+    if (field_.on4410 == On4410::Kept && session_.ModelCode == 0)
+        return;
+    if (text_) {
         write_text(bytes, field_.place, text_->core_text(), c);
+        return;
+    }
+    if (numeric_ && field_.number.emptyFails && !numeric_->holds_number())
+        throw std::invalid_argument(std::string(field_.name) + " holds no number");
+    const long long value = choice_ ? choice_->number() : numeric_->value();
+    write_number(bytes, field_.place, value, c);
+    if (field_.nonZeroFlag)
+        write_number(bytes, *field_.nonZeroFlag, value > 0 ? 1 : 0, c);
 }
 
 QString FieldControl::cell_text(std::span<const std::uint8_t> bytes, bool wholeChoice) const
 {
     const Codecs& c = session_.codecs;
+    // Bare numbers show the stored number as written, with or without a choice.
+    if (choice_ && is_bare_numbers(field_.choices))
+        return to_qt(read_digits(bytes, field_.place, c));
     if (choice_) {
         const long long v = read_number(bytes, field_.place, c);
         for (std::size_t i = 0; i < field_.choices.choices.size() && int(i) < choiceTexts_.size(); ++i)
             if (field_.choices.choices[i].number == v)
                 return wholeChoice ? choiceTexts_[qsizetype(i)]
                                    : to_qt(Codecs::text_after_space(to_core(choiceTexts_[qsizetype(i)])));
-        // A list of bare numbers shows the stored number, one the list lacks too.
-        const bool bare = std::all_of(field_.choices.choices.begin(), field_.choices.choices.end(),
-                                      [](const Choice& ch) { return !ch.key && !ch.english; });
-        return bare ? QString::number(v) : QString();
+        return QString();
     }
     if (numeric_) {
         const NumberFormat f = effective_format(field_.number, session_);

@@ -35,15 +35,16 @@ public:
     // Opening: the label's caption, the choice list, the number format, and
     // hiding where the model lacks the field.
     void prepare();
-    // The value from the bytes into the control, and back. A hidden field
-    // loads and saves as any other, so its value travels unchanged.
+    // The value from the bytes into the control, and back (with its
+    // non-zero flag). A hidden field loads and saves as any other, so its
+    // value travels unchanged; a kept one is not saved on model 4410.
     void load(std::span<const std::uint8_t> bytes);
     void save(std::span<std::uint8_t> bytes) const;
 
     // What an overview grid cell shows for the value in these bytes: the
-    // choice text after its first space (or the whole choice text; empty
-    // when no choice has the value, but a bare-number list shows the number),
-    // or the number in its shown form, or the text without trailing spaces.
+    // choice text after its first space (or the whole choice text), a bare
+    // number as stored, or the number in its shown form, or the text without
+    // trailing spaces (with them when it keeps or pads them).
     QString cell_text(std::span<const std::uint8_t> bytes, bool wholeChoice = false) const;
 
     // A number whose decimals come from another field's choice: shows the

@@ -2,11 +2,13 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <stdexcept>
 
 #include "app/ChoiceField.h"
+#include "app/NumericField.h"
 #include "app/ui_text.h"
 #include "editors/common/OverviewGrid.h"
 
@@ -24,15 +26,28 @@ RecordEditor::RecordEditor(ScreenContext& context, QWidget* caller, const Record
     numberLabel_->setBuddy(number_);
     fieldGrid_->addWidget(numberLabel_, 0, 0);
     fieldGrid_->addWidget(number_, 0, 1);
-    // Described fields stand two to a row: label, control, hint.
-    for (std::size_t i = 0; i < setup.fields.size(); ++i) {
-        const FieldControl& c = fields_.add(session(), setup.fields[i], this);
-        const int row = 1 + int(i / 2), column = 3 * int(i % 2);
+    // Described fields stand two to a row: label, control, hint. A field of
+    // its own row has its hint over the rest of the row.
+    int row = 1, column = 0;
+    for (const Field& f : setup.fields) {
+        const FieldControl& c = fields_.add(session(), f, this);
+        if (f.ownRow && column > 0) {
+            ++row;
+            column = 0;
+        }
         if (c.label())
             fieldGrid_->addWidget(c.label(), row, column);
         fieldGrid_->addWidget(c.control(), row, column + 1);
         if (c.hint())
-            fieldGrid_->addWidget(c.hint(), row, column + 2);
+            fieldGrid_->addWidget(c.hint(), row, column + 2, 1, f.ownRow ? 4 : 1);
+        if (c.numeric() && f.number.enterToSave)
+            c.numeric()->set_enter_target(save_button());
+        if (f.ownRow || column > 0) {
+            ++row;
+            column = 0;
+        } else {
+            column = 3;
+        }
     }
     fieldGrid_->setColumnStretch(1, 1);
     fieldGrid_->setColumnStretch(4, 1);
@@ -64,7 +79,7 @@ void RecordEditor::prepare_fields()
     QStringList headers;
     std::vector<int> widths;
     for (const GridColumn& c : setup_.columns) {
-        const bool hidden = c.on4410 == On4410::Hidden && model4410;
+        const bool hidden = c.on4410 != On4410::Shown && model4410;
         headers << (hidden ? QString() : text(c.key, c.english));
         widths.push_back(hidden ? 0 : c.twips);
     }
@@ -138,7 +153,13 @@ QStringList RecordEditor::row_texts(int n)
 {
     QStringList texts;
     const std::span<const std::uint8_t> bytes = record_bytes(n);
+    const bool model4410 = session().ModelCode == 0;
     for (const GridColumn& c : setup_.columns) {
+        // A column the model lacks holds no values either.
+        if (c.on4410 != On4410::Shown && model4410) {
+            texts << QString();
+            continue;
+        }
         QString t = c.field ? fields_.at(c.field).cell_text(bytes, c.wholeChoice) : QString::number(n);
         texts << (c.lowerCase ? t.toLower() : t);
     }

@@ -25,7 +25,7 @@ struct GridColumn {
     const char* english;
     int twips;
     const char* field = nullptr;
-    On4410 on4410 = On4410::Shown;  // a hidden column keeps its width 0
+    On4410 on4410 = On4410::Shown;  // a column hidden on model 4410 has width 0 and no values there
     bool lowerCase = false;         // the cell's text in lower case
     bool wholeChoice = false;       // the whole choice text, "1. SHORT"
 };

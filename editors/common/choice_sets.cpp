@@ -21,6 +21,14 @@ std::vector<std::string> choice_labels(const CaptionTexts& captions, const Choic
     return labels;
 }
 
+bool is_bare_numbers(const ChoiceSet& set)
+{
+    for (const Choice& c : set.choices)
+        if (c.key || c.english)
+            return false;
+    return !set.choices.empty();
+}
+
 std::string whole_label(const std::vector<std::string>& labels, const ChoiceSet& set, long long value)
 {
     for (std::size_t i = 0; i < set.choices.size() && i < labels.size(); ++i)

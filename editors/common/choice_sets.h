@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,13 @@ inline constexpr Choice kTax[] = {
 // The sign of a percentage or plus/minus key; its caption texts begin with
 // their own space, so the label keeps the point tight ("0. ADD ON").
 inline constexpr Choice kAddOnDiscount[] = {{0, "FRM_ALL_ADDON", "ADD ON"}, {1, "FRM_ALL_DISCOUNT", "DISCOUNT"}};
-// Bare digits: the choice text is the number alone ("3").
-inline constexpr Choice kDigits[] = {{0, nullptr, nullptr}, {1, nullptr, nullptr}, {2, nullptr, nullptr},
-                                     {3, nullptr, nullptr}, {4, nullptr, nullptr}, {5, nullptr, nullptr},
-                                     {6, nullptr, nullptr}, {7, nullptr, nullptr}, {8, nullptr, nullptr},
-                                     {9, nullptr, nullptr}};
+// Bare numbers: the choice text is the number alone ("42").
+inline constexpr auto kNumbers = [] {
+    std::array<Choice, 100> all{};
+    for (int n = 0; n < 100; ++n)
+        all[std::size_t(n)] = {n, nullptr, nullptr};
+    return all;
+}();
 }  // namespace choices
 
 inline constexpr ChoiceSet kYesNo{choices::kYesNo};
@@ -61,8 +64,10 @@ inline constexpr ChoiceSet kOpenNormalPreset{choices::kOpenNormalPreset};
 inline constexpr ChoiceSet kHdlo{choices::kHdlo};
 inline constexpr ChoiceSet kTax{choices::kTax};
 inline constexpr ChoiceSet kAddOnDiscount{choices::kAddOnDiscount, true};
-// The bare digits 0 to `last` (at most 9).
-inline constexpr ChoiceSet digits_up_to(std::size_t last) { return {std::span(choices::kDigits).first(last + 1)}; }
+// The bare numbers 0 to `last` (at most 99).
+inline constexpr ChoiceSet numbers_up_to(std::size_t last) { return {std::span(choices::kNumbers).first(last + 1)}; }
+// A list of bare numbers, whose texts are the stored numbers themselves.
+bool is_bare_numbers(const ChoiceSet& set);
 
 // The texts of a choice list in its order: the number, ". " and the caption
 // of the key, or the English text; a fixed text (null key) always; the bare

@@ -1,5 +1,6 @@
 #include "editors/common/field.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace tw {
@@ -41,6 +42,11 @@ std::string read_digits(std::span<const std::uint8_t> bytes, const Place& p, con
         return c.bcds_to_number_str(at, p.width);
     case Storage::BcdByte:
         return c.bcds_to_number(at, 1);
+    case Storage::HexDigitsByte: {
+        char written[3];
+        std::snprintf(written, sizeof written, "%X", unsigned(*at));
+        return written;
+    }
     default:
         return std::to_string(read_number(bytes, p, c));
     }
@@ -59,6 +65,8 @@ long long read_number(std::span<const std::uint8_t> bytes, const Place& p, const
         return byte;
     case Storage::NonZeroByte:
         return byte != 0 ? 1 : 0;
+    case Storage::HexDigitsByte:
+        return (byte >> 4) > 9 || (byte & 0x0F) > 9 ? -1 : (byte >> 4) * 10 + (byte & 0x0F);
     case Storage::BcdByte:
     case Storage::Bcd:
     case Storage::BcdLenient:
@@ -86,6 +94,7 @@ void write_number(std::span<std::uint8_t> bytes, const Place& p, long long value
         byte = std::uint8_t(value);
         return;
     case Storage::BcdByte:
+    case Storage::HexDigitsByte:
         c.number_to_bcds(&byte, 1, value);
         return;
     case Storage::Bcd:

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -30,6 +31,11 @@ enum class Storage {
     Bits,          // `width` bits from `bit` up, as a small number
     Byte,          // the whole byte
     BcdByte,       // one packed BCD byte, 0 to 99
+    // One byte read as the decimal number its hexadecimal digits spell (0x12
+    // is 12), written as two BCD digits. A byte with a digit above 9 (0x1A)
+    // holds no number: it reads -1, which no choice has, without a log line,
+    // and its digits read as written ("1A").
+    HexDigitsByte,
     Bcd,           // packed BCD over `width` bytes, low digit pair first
     BcdLenient,    // the same, each byte read by its leading decimal digits
     NonZeroByte,   // the whole byte read as 0 or 1 (any value but 0); written as the number
@@ -49,6 +55,7 @@ inline constexpr Place bits_at(std::size_t offset, int lowBit, int count) { retu
 inline constexpr Place byte_at(std::size_t offset) { return {Storage::Byte, offset, 0, 1}; }
 inline constexpr Place nonzero_byte_at(std::size_t offset) { return {Storage::NonZeroByte, offset, 0, 1}; }
 inline constexpr Place bcd_byte_at(std::size_t offset) { return {Storage::BcdByte, offset, 0, 1}; }
+inline constexpr Place hex_digits_byte_at(std::size_t offset) { return {Storage::HexDigitsByte, offset, 0, 1}; }
 inline constexpr Place bcd_at(std::size_t offset, int bytes) { return {Storage::Bcd, offset, 0, bytes}; }
 inline constexpr Place bcd_lenient_at(std::size_t offset, int bytes) { return {Storage::BcdLenient, offset, 0, bytes}; }
 inline constexpr Place register_text_at(std::size_t offset, int width) { return {Storage::RegisterText, offset, 0, width}; }
@@ -76,11 +83,13 @@ struct NumberFormat {
     int maxChars = 0;              // at most this many characters typed; further keys dropped
     bool emptyFails = false;       // an emptied field stays empty and holds no number: saving it fails
     bool enterToSave = false;      // Enter moves the focus to the Save button
+    bool rightAligned = false;     // the digits stand at the field's right edge
 };
 
 // What the model 4410 does with a field: shows it, hides it (the value is
-// still loaded and saved as it was).
-enum class On4410 { Shown, Hidden };
+// still loaded and saved as it was), or hides it and keeps it: Save leaves
+// its place, and its flag, as they are.
+enum class On4410 { Shown, Hidden, Kept };
 
 // A label beside a field that names its limit, "(Max 999)".
 struct FieldHint {
@@ -104,6 +113,13 @@ struct Field {
     bool keepSpaces = false;          // a text loads with its trailing spaces
     FieldHint hint{};
     bool trimLeading = false;         // a text loads without its leading spaces too
+    // A text shown padded with spaces to its width, and without its trailing
+    // spaces while it has the focus (a name typed on from its end).
+    bool padded = false;
+    // A bit that Save sets when the value is above 0 and clears otherwise
+    // (a price's "not zero" flag).
+    std::optional<Place> nonZeroFlag{};
+    bool ownRow = false;  // stands alone on its row of the form, its hint beside it
 };
 
 inline bool is_choice(const Field& f) { return !f.choices.choices.empty(); }
@@ -114,7 +130,8 @@ long long read_number(std::span<const std::uint8_t> bytes, const Place& place, c
 // Stores the number: bits and bit ranges keep every other bit of the byte;
 // a value too large for the place is cut to its width.
 void write_number(std::span<std::uint8_t> bytes, const Place& place, long long value, const Codecs& codecs);
-// A BCD number as its digits, whatever its length (a 16-digit GT).
+// A BCD number as its digits, whatever its length (a 16-digit GT); a
+// HexDigitsByte as written ("12", "1A").
 std::string read_digits(std::span<const std::uint8_t> bytes, const Place& place, const Codecs& codecs);
 
 // A text place's characters as PC text (translated from the register's

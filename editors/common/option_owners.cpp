@@ -69,7 +69,9 @@ std::vector<ByteBits> place_bits(const Place& p)
     case Storage::Bits:
         return {{p.offset, std::uint8_t(((1u << p.width) - 1u) << p.bit)}};
     case Storage::Byte:
+    case Storage::NonZeroByte:
     case Storage::BcdByte:
+    case Storage::HexDigitsByte:
         return {{p.offset, 0xFF}};
     case Storage::Bcd:
     case Storage::BcdLenient:

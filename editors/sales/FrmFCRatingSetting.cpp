@@ -36,9 +36,9 @@ constexpr std::array<Field, 4> currency_fields(int i)
             {kRate[i].c_str(), "FRM_FC_RATING_SETTING_L_EXCHANGE_RATE", "Exchange Rate",
              bcd_at(at + currency::kRate, currency::kRateBytes), {}, {.decimalsFrom = kRateDecimals[i].c_str()}},
             {kDecimalsForRate[i].c_str(), "FRM_FC_RATING_SETTING_L_DECIMAL_POSITION_FOR_RATE",
-             "Decimal Position for Rate", byte_at(at + currency::kDecimalsForRate), digits_up_to(8)},
+             "Decimal Position for Rate", byte_at(at + currency::kDecimalsForRate), numbers_up_to(8)},
             {kRateDecimals[i].c_str(), "FRM_FC_RATING_SETTING_L_DECIMAL_POSITION_FOR_EXCHANGED_RATE",
-             "Decimal Position for Exchanged Rate", byte_at(at + currency::kRateDecimals), digits_up_to(3)}};
+             "Decimal Position for Exchanged Rate", byte_at(at + currency::kRateDecimals), numbers_up_to(3)}};
 }
 
 constexpr auto kCurrencies = [] {

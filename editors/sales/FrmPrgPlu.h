@@ -1,19 +1,8 @@
 #pragma once
-#include <QStringList>
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "editors/common/RecordEditor.h"
-
-class QLabel;
-class QPushButton;
+#include "editors/sales/PluCsvExchange.h"
 
 namespace tw {
-
-class ChoiceField;
-class NumericField;
-class TextField;
 
 // The PLU table: one PLU is edited in the fields, all PluCapacity slots are
 // listed in the overview grid. A PLU's number is its place in the table,
@@ -38,10 +27,10 @@ public:
 protected:
     int record_count() const override;
     int next_record(int saved) const override;
+    std::span<std::uint8_t> record_bytes(int n) override;
     // A free slot becomes price type normal as it is loaded.
     void fill_record(int n) override;
     void store_record(int n) override;
-    QStringList row_texts(int n) override;
     void prepare_fields() override;
     void write_file() override;
     void after_save() override;
@@ -51,33 +40,9 @@ protected:
 
 private:
     bool has_price2() const;
-    QString choose_file(bool forSaving);
 
-    QLabel* lCode_;
-    NumericField* code_;
-    QLabel* lCodeMax_;
-    QLabel* lName_;
-    TextField* name_;
-    QLabel* lStatus_;
-    ChoiceField* status_;
-    QLabel* lLinkDept_;
-    ChoiceField* linkDept_;
-    QLabel* lTax_;
-    ChoiceField* tax_;
-    QLabel* lTakeOutTax_;
-    ChoiceField* takeOutTax_;
-    QLabel* lPrice1_;
-    NumericField* price1_;
-    QLabel* lPrice2_;
-    NumericField* price2_;
-    QPushButton* erase_;
-    QPushButton* export_;
-    QPushButton* import_;
-
-    std::vector<std::string> statusLabels_, taxLabels_;
-    int decimals_ = 0;
-    int next_ = 1;          // the number Save shows afterwards
-    QString lastFile_;      // the file Export or Import used last
+    int next_ = 1;  // the number Save shows afterwards
+    PluCsvExchange csv_;
 };
 
 }  // namespace tw

@@ -280,7 +280,7 @@ std::string plu_csv_text(const PluTable& table, const Codecs& c, bool withPrice2
         out += std::to_string(n - 1);
         out += ';' + quoted_if_needed(r.name(c));
         out += ';' + r.code(c);
-        out += ';' + department_text(r.bytes[plu::kDepartmentOffset]);
+        out += ';' + read_digits(r.bytes, plu::kDepartmentPlace, c);
         out += ';' + r.price(c, 1);
         if (withPrice2)
             out += ';' + r.price(c, 2);

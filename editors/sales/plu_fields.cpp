@@ -1,28 +1,6 @@
 #include "editors/sales/plu_fields.h"
 
-#include <cstdio>
-
 namespace tw {
-
-void store_plu_fields(PluRecord& record, const Codecs& c, const PluFields& f)
-{
-    record.set_code(c, f.code);
-    record.set_name(c, f.name);
-    record.set_price_type(f.priceType);
-    record.bytes[plu::kDepartmentOffset] = f.department;
-    record.set_tax_class(f.tax);
-    record.set_take_out_tax_class(f.takeOutTax);
-    record.set_price(c, 1, f.price1);
-    if (f.price2)
-        record.set_price(c, 2, *f.price2);
-}
-
-std::string department_text(std::uint8_t byte)
-{
-    char text[4];
-    std::snprintf(text, sizeof text, "%X", unsigned(byte));
-    return text;
-}
 
 std::optional<std::uint8_t> department_byte(const std::string& text)
 {

@@ -46,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"bit_range_cut_to_its_width", bits_at(2, 0, 2), {0, 0, 0xF0, 0}, 7, {0, 0, 0xF3, 0}, 3},
         NumberCase{"whole_byte", byte_at(3), {1, 2, 3, 4}, 200, {1, 2, 3, 200}, 200},
         NumberCase{"bcd_byte", bcd_byte_at(0), {0xFF, 0, 0, 0}, 42, {0x42, 0, 0, 0}, 42},
+        NumberCase{"hex_digits_byte", hex_digits_byte_at(2), {9, 9, 0x1A, 9}, 45, {9, 9, 0x45, 9}, 45},
         NumberCase{"bcd_low_pair_first", bcd_at(1, 2), {9, 9, 9, 9}, 1234, {9, 0x34, 0x12, 9}, 1234},
         NumberCase{"bcd_zero", bcd_at(0, 4), {1, 2, 3, 4}, 0, {0, 0, 0, 0}, 0}),
     [](const testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.what); });
@@ -61,6 +62,25 @@ TEST(FieldBcd, LenientDigitsReadEachByteByItsLeadingDigits)
     std::array<std::uint8_t, 8> gt{};
     t.session.codecs.number_to_bcds(gt.data(), 8, 9876543210123456LL);
     EXPECT_EQ(read_digits(gt, bcd_at(0, 8), t.session.codecs), "9876543210123456");
+}
+
+// A department byte: two BCD digits; a letter digit (a damaged file) is no
+// department, and the grid shows the byte as written.
+TEST(FieldHexDigitsByte, ALetterDigitIsNoNumberAndReadsAsWritten)
+{
+    test::TestSession t;
+    const std::array<std::uint8_t, 5> bytes{0x12, 0x1A, 0xA0, 0x00, 0x99};
+    const struct {
+        long long number;
+        const char* digits;
+    } expected[] = {{12, "12"}, {-1, "1A"}, {-1, "A0"}, {0, "0"}, {99, "99"}};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        EXPECT_EQ(read_number(bytes, hex_digits_byte_at(i), t.session.codecs), expected[i].number) << i;
+        EXPECT_EQ(read_digits(bytes, hex_digits_byte_at(i), t.session.codecs), expected[i].digits) << i;
+    }
+    EXPECT_TRUE(t.log().empty()) << "a damaged byte is shown, not logged once per read";
+    read_number(bytes, bcd_byte_at(1), t.session.codecs);
+    EXPECT_EQ(t.log().size(), 1u) << "where a plain BCD byte logs it";
 }
 
 TEST(FieldText, RegisterTextTranslatesAndPlainTextDoesNot)
@@ -104,6 +124,22 @@ TEST(ChoiceSets, LabelsFollowTheCaptionsAndTheirStyle)
     EXPECT_EQ(label_after_space(hdlo, kHdlo, 4), "(0 - 999.99)");
     EXPECT_EQ(whole_label(hdlo, kHdlo, 0), "0. NO LIMIT");
     EXPECT_EQ(whole_label(hdlo, kHdlo, 9), "") << "a value without a choice";
+}
+
+TEST(ChoiceSets, BareNumbersAreTheirOwnTexts)
+{
+    test::TestSession t;
+    const ChoiceSet departments = numbers_up_to(99);
+    const auto labels = choice_labels(t.session.language.captions, departments);
+    ASSERT_EQ(labels.size(), 100u);
+    EXPECT_EQ(labels.front(), "0");
+    EXPECT_EQ(labels[42], "42");
+    EXPECT_EQ(labels.back(), "99");
+    EXPECT_TRUE(is_bare_numbers(departments));
+    EXPECT_TRUE(is_bare_numbers(numbers_up_to(3)));
+    EXPECT_FALSE(is_bare_numbers(kTax));
+    constexpr Choice kFixed[] = {{0, nullptr, "NONE"}};
+    EXPECT_FALSE(is_bare_numbers(ChoiceSet{kFixed})) << "a fixed text is no bare number";
 }
 
 TEST(NonZeroBytePlace, ReadsAnyValueButZeroAsOneAndWritesTheNumber)

@@ -1,6 +1,7 @@
 // The shared field widgets and the option rows described as data.
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QStyle>
 #include <QLabel>
@@ -53,7 +54,7 @@ TEST(ChoiceField, ABareNumberListStoresTheShownNumber)
 {
     TestSession t;
     ChoiceField field(t.session, "Cmb_Test");
-    field.set_choices(choice_texts(t.session, digits_up_to(8)));
+    field.set_choices(choice_texts(t.session, numbers_up_to(8)));
     ASSERT_EQ(field.count(), 9);
     EXPECT_EQ(field.itemText(0), "0");
     EXPECT_EQ(field.itemText(8), "8");
@@ -267,6 +268,132 @@ TEST(TextField, ACharacterPastTheWidthIsRefusedWithABeep)
     QTest::keyClicks(c.control(), "FRUIT AND VEG");
     EXPECT_EQ(c.text()->text(), "FRUIT AND VE");
     EXPECT_EQ(t.effects.beeps, 1);
+}
+
+// A name typed on from its end: the trailing spaces go while it has the
+// focus and come back when the user leaves it, not when a message box
+// takes the focus for a moment.
+TEST(TextField, APaddedFieldLosesItsSpacesWhileEditedAndGetsThemBackOnLeaving)
+{
+    TestSession t;
+    QWidget window;
+    constexpr Field name{.name = "E_Name", .label = "Name", .place = register_text_at(0, 8), .padded = true};
+    FieldControls controls(1);
+    const FieldControl& c = controls.add(t.session, name, &window);
+    QLineEdit other(&window);
+    other.move(0, 30);
+    window.show();
+    std::array<std::uint8_t, 8> bytes{'T', 'E', 'A', ' ', ' ', ' ', ' ', ' '};
+    controls.prepare();
+    controls.load(bytes);
+    EXPECT_EQ(c.text()->text(), "TEA     ");
+    EXPECT_EQ(c.cell_text(bytes), "TEA     ") << "the grid shows all its characters";
+
+    focus(c.control());
+    EXPECT_EQ(c.text()->text(), "TEA");
+    EXPECT_EQ(c.text()->cursorPosition(), 3);
+    QTest::keyClicks(c.control(), " CUP");
+    QFocusEvent messageBox(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(c.control(), &messageBox);
+    EXPECT_EQ(c.text()->text(), "TEA CUP");
+    focus(&other);
+    EXPECT_EQ(c.text()->text(), "TEA CUP ");
+    controls.save(bytes);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "TEA CUP ");
+}
+
+// Two prices with their "not zero" bits in a flag byte whose other bits
+// belong to nobody here; the second price is kept on model 4410.
+struct FlagCase {
+    const char* what;
+    int model;
+    long long price1, price2;
+    std::array<std::uint8_t, 5> after;
+    bool price2Shown;
+};
+
+TEST(FieldControls, ANonZeroFlagFollowsItsValueAndAKeptFieldStaysOnModel4410)
+{
+    constexpr Field kPrices[] = {
+        {.name = "E_Price1", .label = "Price 1", .place = bcd_at(0, 2), .nonZeroFlag = bit_at(4, 6)},
+        {.name = "E_Price2", .label = "Price 2", .place = bcd_at(2, 2), .on4410 = On4410::Kept,
+         .nonZeroFlag = bit_at(4, 7)},
+    };
+    // Price 1 of 0 with its bit set; price 2 of 101 with its bit clear.
+    constexpr std::array<std::uint8_t, 5> kBefore{0x00, 0x00, 0x01, 0x01, 0x7C};
+    const FlagCase cases[] = {
+        {"4430 both", 1, 250, 3, {0x50, 0x02, 0x03, 0x00, 0xFC}, true},
+        {"4430 price 2 set", 1, 0, 7, {0x00, 0x00, 0x07, 0x00, 0xBC}, true},
+        {"4410 keeps price 2 and bit 7", 0, 250, 0, {0x50, 0x02, 0x01, 0x01, 0x7C}, false},
+        {"4410 price 1 of 0 clears bit 6", 0, 0, 9, {0x00, 0x00, 0x01, 0x01, 0x3C}, false},
+    };
+    for (const FlagCase& k : cases) {
+        SCOPED_TRACE(k.what);
+        TestSession t;
+        t.session.ModelCode = k.model;
+        QWidget window;
+        FieldControls controls(std::size(kPrices));
+        for (const Field& f : kPrices)
+            controls.add(t.session, f, &window);
+        window.show();
+        std::array<std::uint8_t, 5> bytes = kBefore;
+        controls.prepare();
+        controls.load(bytes);
+        EXPECT_EQ(controls.at("E_Price2").numeric()->text(), "101") << "loaded on either model";
+        EXPECT_EQ(controls.at("E_Price2").control()->isVisible(), k.price2Shown);
+        controls.at("E_Price1").numeric()->show_value(k.price1);
+        controls.at("E_Price2").numeric()->show_value(k.price2);
+        controls.save(bytes);
+        EXPECT_EQ(bytes, k.after);
+    }
+}
+
+TEST(FieldControls, AStoredNumberLongerThanTheTypingLimitShowsWhole)
+{
+    TestSession t;
+    QWidget window;
+    constexpr Field code{.name = "E_FreeCode", .label = "PLU :", .place = bcd_at(0, 8),
+                         .number = {.maximum = 9999999999999, .maxChars = 13}};
+    FieldControls controls(1);
+    const FieldControl& c = controls.add(t.session, code, &window);
+    controls.prepare();
+    std::array<std::uint8_t, 8> bytes{};
+    t.session.codecs.number_to_bcds(bytes.data(), 8, 1234567890123456LL);
+    controls.load(bytes);
+    EXPECT_EQ(c.numeric()->text(), "1234567890123456") << "never cut";
+    EXPECT_EQ(c.numeric()->maxLength(), 16);
+    t.session.codecs.number_to_bcds(bytes.data(), 8, 42LL);
+    controls.load(bytes);
+    EXPECT_EQ(c.numeric()->text(), "42");
+    EXPECT_EQ(c.numeric()->maxLength(), 13) << "typing keeps its limit";
+}
+
+// Departments 0 to 99 kept as two BCD digits: a damaged byte chooses
+// nothing, shows as written in a grid, and saves as 0.
+TEST(FieldControls, BareNumbersOnTwoBcdDigits)
+{
+    TestSession t;
+    QWidget window;
+    constexpr Field dept{"Cmb_LinkDept", nullptr, "Link Dept:", hex_digits_byte_at(1), numbers_up_to(99)};
+    FieldControls controls(1);
+    const FieldControl& c = controls.add(t.session, dept, &window);
+    controls.prepare();
+    ASSERT_EQ(c.choice()->count(), 100);
+    std::array<std::uint8_t, 2> bytes{0xEE, 0x45};
+    controls.load(bytes);
+    EXPECT_EQ(c.choice()->currentText(), "45");
+    EXPECT_EQ(c.cell_text(bytes), "45");
+    c.choice()->select_number(7);
+    controls.save(bytes);
+    EXPECT_EQ(bytes, (std::array<std::uint8_t, 2>{0xEE, 0x07}));
+
+    bytes[1] = 0x1A;
+    controls.load(bytes);
+    EXPECT_EQ(c.choice()->currentIndex(), -1);
+    EXPECT_EQ(c.cell_text(bytes), "1A");
+    controls.save(bytes);
+    EXPECT_EQ(bytes[1], 0x00);
+    EXPECT_TRUE(t.log().empty());
 }
 
 TEST(ChoiceField, ALongListScrolls)
