@@ -103,7 +103,7 @@ struct FieldHint {
 // field a number format; a text field takes the width of its place.
 struct Field {
     const char* name;      // the control: "Cmb_GTPrint", "E_Name"
-    const char* labelKey;  // caption key of its label; null for none
+    const char* labelKey = nullptr;  // caption key of its label; null for none
     const char* label;     // English label
     Place place;
     ChoiceSet choices{};
