@@ -1,7 +1,5 @@
 #include "editors/sales/FrmFCRatingSetting.h"
 
-#include <QPushButton>
-
 #include "app/NumericField.h"
 #include "app/session.h"
 #include "editors/common/choice_sets.h"
@@ -34,7 +32,7 @@ constexpr std::array<Field, 4> currency_fields(int i)
     name.trimLeading = true;
     return {name,
             {kRate[i].c_str(), "FRM_FC_RATING_SETTING_L_EXCHANGE_RATE", "Exchange Rate",
-             bcd_at(at + currency::kRate, currency::kRateBytes), {}, {.decimalsFrom = kRateDecimals[i].c_str()}},
+             bcd_at(at + currency::kRate, currency::kRateBytes), {}, {.decimalsFrom = kRateDecimals[i].c_str(), .enterToSave = true}},
             {kDecimalsForRate[i].c_str(), "FRM_FC_RATING_SETTING_L_DECIMAL_POSITION_FOR_RATE",
              "Decimal Position for Rate", byte_at(at + currency::kDecimalsForRate), numbers_up_to(8)},
             {kRateDecimals[i].c_str(), "FRM_FC_RATING_SETTING_L_DECIMAL_POSITION_FOR_EXCHANGED_RATE",
@@ -64,13 +62,6 @@ const OptionPage kPage{
 
 FrmFCRatingSetting::FrmFCRatingSetting(ScreenContext& context, QWidget* caller) : OptionEditor(context, caller, kPage)
 {
-}
-
-void FrmFCRatingSetting::prepare_fields()
-{
-    OptionEditor::prepare_fields();
-    for (int i = 0; i < kCount; ++i)
-        field(kRate[std::size_t(i)].c_str()).numeric()->set_enter_target(save_button());
 }
 
 void FrmFCRatingSetting::load_fields()

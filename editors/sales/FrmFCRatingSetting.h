@@ -12,7 +12,6 @@ public:
     FrmFCRatingSetting(ScreenContext& context, QWidget* caller);
 
 protected:
-    void prepare_fields() override;
     void load_fields() override;
 };
 
