@@ -33,8 +33,11 @@ EditorScreen::EditorScreen(ScreenContext& context, QWidget* caller, const Setup&
     save_->setObjectName("C_Salva");
     send_ = new QPushButton(this);
     send_->setObjectName(QString::fromLatin1(setup.sendButtonName));
+    // Enter presses the focused button, as Space does: a field whose Enter
+    // moves the focus to Save is saved with a second Enter. (Screens are no
+    // dialogs, so no button becomes a default one.)
     for (QPushButton* b : {back_, save_, send_})
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(make_help_picture());
     buttons->addStretch();

@@ -25,7 +25,7 @@ QPushButton* make_button(const char* name, const QString& caption, QWidget* pare
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);  // Enter presses it while it has the focus
     b->setMinimumHeight(36);
     return b;
 }

@@ -83,7 +83,7 @@ FrmSetLogo::FrmSetLogo(ScreenContext& context, QWidget* caller) : Screen(context
     send_ = new QPushButton(this);
     send_->setObjectName("C_Invia_Ecr");
     for (QPushButton* b : {browse_, back_, send_})
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the focused button
 
     auto* choose = new QHBoxLayout;
     choose->addWidget(browse_);

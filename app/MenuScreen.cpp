@@ -28,7 +28,7 @@ QPushButton* MenuScreen::add_button(const char* name, const char* key, const cha
 {
     auto* b = new QPushButton(this);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);  // Enter presses it while it has the focus
     b->setMinimumHeight(34);
     column_->addWidget(b);
     captions_.push_back({b, key, english, false});

@@ -211,6 +211,21 @@ TEST(VatEditor, EnterMovesTheFocusToSaveAndIsDropped)
     EXPECT_EQ(read_bytes(e.rig.data("PRG_MODE.BIN")), e.original) << "Enter itself saves nothing";
 }
 
+// Typed from the keyboard alone: the rate, Enter, Enter.
+TEST(VatEditor, ASecondEnterPressesSave)
+{
+    VatEditor e;
+    focus(e.rate(1));
+    QTest::keyClicks(e.rate(1), "5000");
+    QTest::keyClick(e.rate(1), Qt::Key_Return);
+    EXPECT_EQ(read_bytes(e.rig.data("PRG_MODE.BIN")), e.original);
+    QTest::keyClick(control(e.screen, "C_Salva"), Qt::Key_Return);
+    Bytes expected = e.original;
+    const Bytes rate{0x00, 0x50, 0x00, 0x00};  // 5000, BCD from the low digits
+    std::copy(rate.begin(), rate.end(), expected.begin() + 31);
+    EXPECT_EQ(read_bytes(e.rig.data("PRG_MODE.BIN")), expected);
+}
+
 TEST(VatEditor, BackDiscardsTheEditAndShowsTheMenuAgain)
 {
     VatEditor e;
