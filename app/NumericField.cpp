@@ -144,7 +144,7 @@ void NumericField::keyPressEvent(QKeyEvent* event)
     const QString before = text();
     const int cursorBefore = cursorPosition();
     if (event->matches(QKeySequence::Paste)) {
-        paste_digits();
+        paste_digits(QClipboard::Clipboard);
         keep_within_maximum(before, cursorBefore);
         event->accept();
         return;
@@ -158,10 +158,10 @@ void NumericField::keyPressEvent(QKeyEvent* event)
         keep_within_maximum(before, cursorBefore);
 }
 
-void NumericField::paste_digits()
+void NumericField::paste_digits(QClipboard::Mode mode)
 {
     QString digits;
-    for (const QChar ch : QApplication::clipboard()->text())
+    for (const QChar ch : QApplication::clipboard()->text(mode))
         if (ch.isDigit() && ch.unicode() < 128)
             digits += ch;
     if (!digits.isEmpty())
@@ -206,6 +206,22 @@ void NumericField::mousePressEvent(QMouseEvent* event)
         return;
     }
     QLineEdit::mousePressEvent(event);
+}
+
+void NumericField::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A middle click pastes the desktop's selection: its digits only, as a
+    // key paste does.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        const QString before = text();
+        const int cursorBefore = cursorPosition();
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        paste_digits(QClipboard::Selection);
+        keep_within_maximum(before, cursorBefore);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void NumericField::focusOutEvent(QFocusEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace tw {
@@ -62,10 +63,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool takes_key(const QKeyEvent* event) const;
-    void paste_digits();
+    void paste_digits(QClipboard::Mode mode);
     // Keeps an edit when its value stays within the maximum and its digits
     // within the length limit; else puts the text back as it was, saying why
     // for the maximum.

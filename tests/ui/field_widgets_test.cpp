@@ -256,6 +256,24 @@ TEST_F(NumericTyping, EditingKeysWorkAndAPasteKeepsItsDigits)
     EXPECT_EQ(t.effects.boxes.size(), 1u);
 }
 
+// A middle click pastes the selection on desktops that have one: only its
+// digits reach the field, and never past the maximum.
+TEST_F(NumericTyping, AMiddleClickPasteKeepsOnlyItsDigits)
+{
+    if (!QApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "this platform has no selection to paste";
+    field.show_value(0);
+    focus(&field);
+    QApplication::clipboard()->setText("4x5", QClipboard::Selection);
+    QTest::mouseClick(&field, Qt::MiddleButton, {}, QPoint(5, 5));
+    EXPECT_EQ(field.text(), "45");
+    QApplication::clipboard()->setText("999999", QClipboard::Selection);
+    QTest::mouseClick(&field, Qt::MiddleButton, {}, QPoint(5, 5));
+    EXPECT_EQ(field.text(), "45") << "a paste past the maximum is refused whole";
+    ASSERT_EQ(t.effects.boxes.size(), 1u);
+    EXPECT_EQ(t.effects.boxes[0].text, "Value insert to high!");
+}
+
 TEST(TextField, ACharacterPastTheWidthIsRefusedWithABeep)
 {
     TestSession t;
