@@ -5,11 +5,14 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <string>
 
 #include "app/PictureLabel.h"
 #include "app/Screen.h"
+#include "app/qt_language_hooks.h"
+#include "app/ui_effects.h"
 #include "base/guard.h"
 #include "app/session.h"
 #include "app/ui_text.h"
@@ -50,6 +53,10 @@ FrmLanguage::FrmLanguage(ScreenContext& context, QWidget* parent) : QDialog(pare
     back_->setAutoDefault(false);
     connect(save_, &QPushButton::clicked, this, &FrmLanguage::C_Save);
     connect(back_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // F1 opens the current language's help, as on every screen.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { context_.ui.show_help(this, context_.language.help_file()); });
 
     grid->setColumnStretch(1, 1);
 

@@ -110,6 +110,19 @@ TEST(LanguageSelection, BackChangesNothing)
     EXPECT_EQ(control<QPushButton>(l.h.pres.get(), "C_Exit")->text(), "EXIT");
 }
 
+// F1 opens the current language's help here as on every other screen.
+TEST(LanguageSelection, F1OpensTheHelpOfTheCurrentLanguage)
+{
+    LanguageScreens l;
+    FrmLanguage dialog(l.h.context, l.h.pres.get());
+    dialog.show();
+    focus(control(&dialog, "Opt_Lang0"));
+    QTest::keyClick(control(&dialog, "Opt_Lang0"), Qt::Key_F1);
+    ASSERT_EQ(l.h.ui.helpFiles.size(), 1u);
+    EXPECT_EQ(l.h.ui.helpFiles[0],
+              QString::fromStdString(l.h.dirs.AppDir) + "help/eng/VelmoraECRProgrammingUtilityHelp(GB).html");
+}
+
 // One language as the program ships it: its flag, its help, and three of
 // its captions (UTF-8 here).
 struct ShippedLanguage {
