@@ -110,9 +110,12 @@ std::span<std::uint8_t> FrmPrgPlu::record_bytes(int n) { return session().plu.sl
 
 void FrmPrgPlu::fill_record(int n)
 {
-    // A new PLU starts as price type normal.
-    if (n > session().plu.PluCount)
-        session().plu.slot(n).set_price_type(1);
+    // A new PLU starts as price type normal. A slot beyond the count can
+    // still hold a PLU (an import of fewer lines leaves the later ones):
+    // showing it changes nothing.
+    PluRecord& slot = session().plu.slot(n);
+    if (n > session().plu.PluCount && slot.is_free())
+        slot.set_price_type(1);
     erased_ = false;
     RecordEditor::fill_record(n);
 }

@@ -142,6 +142,22 @@ TEST_F(PluEditor, AFreeSlotShowsCodeZeroAsANormalPlu)
     EXPECT_EQ(screen->grid()->top_number(), 3);
 }
 
+// After an import of fewer lines than the table held, the later slots keep
+// their PLUs beyond the count: showing one must not turn it into a normal PLU.
+TEST_F(PluEditor, APluBeyondTheCountKeepsItsPriceTypeWhenShown)
+{
+    use_model(1);
+    fill({10, 20, 30, 40});
+    s.plu.PluCount = 2;
+    open();
+    choose_number(3);
+    EXPECT_EQ(field<QLineEdit>("E_FreeCode")->text(), "30");
+    EXPECT_EQ(field<ChoiceField>("Cmb_Status")->currentText(), "2. PRESET");
+    EXPECT_EQ(s.plu.slot(3).bytes, tagged(s.codecs, 30).bytes);
+    choose_number(5);
+    EXPECT_EQ(s.plu.slot(5).price_type(), 1) << "a free slot still starts as normal";
+}
+
 struct SaveCase {
     const char* what;
     std::vector<long long> before;
