@@ -110,9 +110,13 @@ std::span<std::uint8_t> FrmPrgPlu::record_bytes(int n) { return session().plu.sl
 
 void FrmPrgPlu::fill_record(int n)
 {
-    // A new PLU starts as price type normal.
-    if (n > session().plu.PluCount)
-        session().plu.slot(n).set_price_type(1);
+    // A new PLU starts as price type normal. A slot beyond the count can
+    // still hold a PLU (an import of fewer lines leaves the later ones):
+    // showing it changes nothing.
+    PluRecord& slot = session().plu.slot(n);
+    if (n > session().plu.PluCount && slot.is_free())
+        slot.set_price_type(1);
+    erased_ = false;
     RecordEditor::fill_record(n);
 }
 
@@ -122,6 +126,7 @@ void FrmPrgPlu::Erase()
     erased.set_price_type(1);
     fields().load(erased.bytes);
     field("E_Name").text()->clear();
+    erased_ = true;
 }
 
 void FrmPrgPlu::store_record(int n)
@@ -129,6 +134,10 @@ void FrmPrgPlu::store_record(int n)
     const PluRecord& r = session().plu.slot(n);
     const std::uint64_t loadedCode = plu_code_value(r);
     RecordEditor::store_record(n);
+    // Model 4410 keeps the hidden price 2 as loaded, but Erase set it to 0
+    // too: the erased record must not hand it on to the next PLU of its slot.
+    if (erased_ && !has_price2())
+        session().plu.slot(n).set_price(session().codecs, 2, 0);
     next_ = next_plu_number(n, loadedCode, plu_code_value(r), record_count());
     Ordina_Plu();
 }

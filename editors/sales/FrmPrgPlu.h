@@ -42,6 +42,7 @@ private:
     bool has_price2() const;
 
     int next_ = 1;  // the number Save shows afterwards
+    bool erased_ = false;  // Erase was pressed since the PLU was loaded
     PluCsvExchange csv_;
 };
 

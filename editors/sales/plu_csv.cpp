@@ -318,6 +318,13 @@ PluCsvOutcome read_plu_csv(const std::string& text, PluTable& table, const Codec
         return outcome;
     }
     const int lines = parsed.records.empty() ? 0 : int(parsed.records.size()) - 1;
+    // A model 4410 file's lines would pass for short lines here, each column
+    // after price 1 landing one place too early: its header gives it away.
+    if (withPrice2 && lines > 0 && int(parsed.records[0].fields.size()) == Columns{false}.count()) {
+        outcome.line = parsed.records[0].line;
+        outcome.reason = "the header has 8 columns, as a file of model 4410; a file of this model has 9";
+        return outcome;
+    }
     if (lines > capacity) {
         outcome.line = parsed.records[std::size_t(capacity) + 1].line;
         outcome.reason = "the file holds " + std::to_string(lines) + " PLUs; this model takes at most " +

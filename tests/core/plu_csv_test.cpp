@@ -189,6 +189,33 @@ TEST_F(PluCsvTest, ABadLineLeavesTheTableUntouchedAndNamesItsLine)
     }
 }
 
+// A model 4410 file has no price 2 column: read on model 4430 its price
+// type would land in price 2 and its tax class in the price type. Its header
+// tells it, so it is refused whole, as a 4430 file is on model 4410.
+TEST_F(PluCsvTest, AModel4410FileIsRefusedOnModel4430)
+{
+    fill_sample();
+    const std::string file4410 = plu_csv_text(table, c, false, nullptr);
+    table.clear();
+    table.slot(1) = plu(5, "KEEP", 0x01, 100, 200, 1, 1, 1);
+    table.PluCount = 1;
+    const PluTable before = table;
+
+    const auto outcome = import(file4410, true);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.line, 1);
+    EXPECT_EQ(outcome.reason, "the header has 8 columns, as a file of model 4410; a file of this model has 9");
+    EXPECT_EQ(table.PluCount, 1);
+    for (int n = 1; n <= plu::kSlots; ++n)
+        ASSERT_EQ(table.slot(n).bytes, before.slot(n).bytes) << n;
+
+    // Short data lines under a header of this model still keep their missing fields.
+    const auto shortLines = import(header(true) + "0;RENAMED;5;1;\r\n", true);
+    ASSERT_TRUE(shortLines.ok) << shortLines.description();
+    EXPECT_EQ(table.slot(1).name(c), "RENAMED         ");
+    EXPECT_EQ(table.slot(1).price(c, 2), "200");
+}
+
 TEST_F(PluCsvTest, NumbersFollowTheUsersDecimalSeparator)
 {
     struct Case {

@@ -142,6 +142,22 @@ TEST_F(PluEditor, AFreeSlotShowsCodeZeroAsANormalPlu)
     EXPECT_EQ(screen->grid()->top_number(), 3);
 }
 
+// After an import of fewer lines than the table held, the later slots keep
+// their PLUs beyond the count: showing one must not turn it into a normal PLU.
+TEST_F(PluEditor, APluBeyondTheCountKeepsItsPriceTypeWhenShown)
+{
+    use_model(1);
+    fill({10, 20, 30, 40});
+    s.plu.PluCount = 2;
+    open();
+    choose_number(3);
+    EXPECT_EQ(field<QLineEdit>("E_FreeCode")->text(), "30");
+    EXPECT_EQ(field<ChoiceField>("Cmb_Status")->currentText(), "2. PRESET");
+    EXPECT_EQ(s.plu.slot(3).bytes, tagged(s.codecs, 30).bytes);
+    choose_number(5);
+    EXPECT_EQ(s.plu.slot(5).price_type(), 1) << "a free slot still starts as normal";
+}
+
 struct SaveCase {
     const char* what;
     std::vector<long long> before;
@@ -259,6 +275,33 @@ TEST_F(PluEditor, EraseClearsTheFieldsAndSaveRemovesThePlu)
     EXPECT_EQ(codes(3), (std::vector<std::string>{"10", "30", "0"}));
     EXPECT_EQ(s.plu.PluCount, 2);
     EXPECT_EQ(saved_file(), expected_file());
+}
+
+// Erase sets the hidden price 2 to 0 as well: the erased record, now a free
+// slot, hands no price 2 on to the next PLU made in it.
+TEST_F(PluEditor, Model4410EraseClearsPriceTwoOfTheErasedRecord)
+{
+    use_model(0);
+    fill({10, 20, 30});
+    open();
+    choose_number(2);
+    press("C_Erase");
+    press("C_Salva");
+    ASSERT_EQ(codes(3), (std::vector<std::string>{"10", "30", "0"}));
+    EXPECT_EQ(s.plu.slot(3).price(s.codecs, 2), "0");
+    EXPECT_FALSE(s.plu.slot(3).status() & 0x80);
+
+    choose_number(3);
+    type_into("E_FreeCode", "50");
+    press("C_Salva");
+    EXPECT_EQ(s.plu.slot(3).code(s.codecs), "50");
+    EXPECT_EQ(s.plu.slot(3).price(s.codecs, 2), "0");
+    EXPECT_FALSE(s.plu.slot(3).status() & 0x80);
+
+    choose_number(1);
+    press("C_Salva");
+    EXPECT_EQ(s.plu.slot(1).price(s.codecs, 2), "101") << "a PLU saved without Erase keeps its price 2";
+    EXPECT_TRUE(s.plu.slot(1).status() & 0x80);
 }
 
 TEST_F(PluEditor, SavingTheLastSlotKeepsItSelected)
