@@ -77,7 +77,8 @@ Receive receive_file(Session& s, TransferRun& run, std::uint8_t fileNumber, std:
     return Receive::Failed;
 }
 
-// A programming file moved aside for the time of the update.
+// A programming file moved aside for the time of the update. A file that was
+// not there before is not there after a failed update either.
 class FileAside {
 public:
     FileAside(const std::string& dataDir, const std::string& name, const char* asideName)
@@ -93,12 +94,16 @@ public:
     }
     FileAside(const FileAside&) = delete;
     FileAside& operator=(const FileAside&) = delete;
-    // An update cut short by an error puts the old file back as well.
+    // An update cut short by an error puts the old state back as well.
     ~FileAside()
     {
+        if (settled_)
+            return;
         std::error_code ec;
         if (moved_)
             fs::rename(aside_, file_, ec);
+        else
+            fs::remove(file_, ec);
     }
     // The update worked: the old file goes.
     void discard()
@@ -106,24 +111,30 @@ public:
         std::error_code ec;
         if (moved_)
             fs::remove(aside_, ec);
-        moved_ = false;
+        settled_ = true;
     }
-    // The update failed: the old file comes back in place of whatever the
+    // The update failed: the old file, or none, in place of whatever the
     // tool left.
     void restore()
     {
+        settled_ = true;
         std::error_code ec;
-        if (moved_)
+        if (moved_) {
             fs::rename(aside_, file_, ec);
-        moved_ = false;
-        if (ec)
-            throw std::system_error(ec, file_ + " cannot be put back from " + aside_);
+            if (ec)
+                throw std::system_error(ec, file_ + " cannot be put back from " + aside_);
+        } else {
+            fs::remove(file_, ec);
+            if (ec)
+                throw std::system_error(ec, file_ + " of the failed update cannot be removed");
+        }
     }
 
 private:
     std::string file_;
     std::string aside_;
     bool moved_ = false;
+    bool settled_ = false;
 };
 
 }  // namespace

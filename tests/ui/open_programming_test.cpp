@@ -210,6 +210,22 @@ INSTANTIATE_TEST_SUITE_P(
                      "TILLXFER return error: 1001 Desc: The ECR side is in the state of BUSY. . File 1"}),
     case_name<FailedUpdate>);
 
+// With no programming on the PC before, a failed update leaves none either:
+// the programming received before the PLU receive failed does not stay.
+TEST(ModifyProgramming, AFailedUpdateOverAnEmptyDataDirLeavesNoFile)
+{
+    RigSettings busy;
+    busy.fault = "busy";
+    busy.faultFiles = "1";
+    MainScreen m(busy);
+    write_bytes(m.rig.memory("PRG_MODE.BIN"), pattern(7078, 98));
+    click("C_ModificaProgrammazione");
+
+    EXPECT_EQ(visible_window()->objectName(), "FrmPrincipale");
+    EXPECT_FALSE(fs::exists(m.rig.data("PRG_MODE.BIN")));
+    EXPECT_FALSE(fs::exists(m.rig.data("PRG_PLU.BIN")));
+}
+
 // Enter on a question that can destroy work gives the harmless answer.
 TEST(DestructiveQuestions, EnterChangesNothing)
 {
