@@ -59,9 +59,8 @@ bool DoubleWidthTyping::filter(QObject* watched, QEvent* event)
                         !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (!typing || !mode_->isChecked())
         return false;
-    if (line_->hasSelectedText())
-        line_->del();
-    if (line_->text().size() + 2 > width_) {
+    // The pair takes the selection's place; a key refused keeps the selection.
+    if (line_->text().size() - line_->selectedText().size() + 2 > width_) {
         Q_EMIT refused();
         return true;
     }

@@ -119,6 +119,33 @@ TEST_F(CaptionSetting, AFullLineRefusesADoubleWidthKeyWhole)
     EXPECT_EQ(h.effects.beeps, 1);
 }
 
+// Typing over a selection in double-width mode: the selection goes only when
+// marker and character then fit in its place.
+TEST_F(CaptionSetting, ADoubleWidthKeyOverASelectionReplacesItOnlyWhenThePairFits)
+{
+    const QString full = QString(22, QLatin1Char('x')) + "ab";
+    const struct {
+        int from, length;
+        QString text;
+        int beeps;
+    } cases[] = {
+        {22, 1, full, 1},                                             // 24 - 1 + 2: no room, nothing lost
+        {22, 2, QString(22, QLatin1Char('x')) + QString::fromUtf8("·Y"), 0},  // the pair takes the place of two
+    };
+    open_editor();
+    auto* line = field<QLineEdit>("E_ReceiptFooter2");
+    double_width();
+    for (const auto& c : cases) {
+        h.effects.beeps = 0;
+        focus(line);
+        line->setText(full);
+        line->setSelection(c.from, c.length);
+        QTest::keyClicks(line, "Y");
+        EXPECT_EQ(line->text(), c.text) << "selection of " << c.length;
+        EXPECT_EQ(h.effects.beeps, c.beeps) << "selection of " << c.length;
+    }
+}
+
 TEST_F(CaptionSetting, LinesLoseTrailingSpacesOnFocusInAndArePaddedOnFocusOut)
 {
     s.image.bytes[kOther] = 'Q';
