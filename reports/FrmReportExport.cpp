@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/PictureLabel.h"
@@ -127,8 +128,12 @@ void FrmReportExport::load_options()
         for (int n = kFirstReport; n <= kLastReport; ++n) {
             const std::uint8_t value = options_[std::size_t(n)];
             // A check box knows clear, ticked and greyed only.
-            if (value > 2)
+            if (value > 2) {
+                // The load stops here: this and the later selections stay
+                // clear, the hidden ones too, so that Save mends the file.
+                std::fill(options_.begin() + n, options_.begin() + kLastReport + 1, std::uint8_t(0));
                 throw std::invalid_argument("Invalid property value");
+            }
             if (QCheckBox* box = report_box(n))
                 box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
         }

@@ -22,6 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr double kSecondsPerDay = 86400.0;
+
 std::string lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -198,8 +200,11 @@ ReportRunOutcome ReportExportRun(const ReportSelection& selection, const ReportD
             }
             if (export_ReportEcr(n, exporter))
                 ++outcome.exported;
+            double elapsed = timeOfDay() - start;
+            if (elapsed < 0)
+                elapsed += kSecondsPerDay;  // the clock of the day passed midnight
             download.log.write_log("Time for download report " + std::to_string(n) + " is:" +
-                                   seconds_text(timeOfDay() - start, exporter.format.decimalSeparator));
+                                   seconds_text(elapsed, exporter.format.decimalSeparator));
         }
     });
     return outcome;

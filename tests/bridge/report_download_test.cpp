@@ -147,6 +147,22 @@ TEST_F(ReportDownloadTest, NoSelectionDoesNothingAndAStopEndsTheRunBetweenReport
     EXPECT_EQ(runs(), std::vector<std::string>{receive(4)});
 }
 
+TEST_F(ReportDownloadTest, ARunThatPassesMidnightLogsTheSecondsItTook)
+{
+    install_tool(writes(12, "TIME.bin", "") + "\nexit 0");
+    ReportSelection selection{};
+    selection[12] = true;
+    // The clock of the day starts again at 0 at midnight.
+    std::vector<double> times{86395.0, 7.5};
+    const auto clock = [&] {
+        const double now = times.front();
+        times.erase(times.begin());
+        return now;
+    };
+    EXPECT_EQ(ReportExportRun(selection, download(), exporter(), {}, clock).exported, 1);
+    EXPECT_EQ(t.log(), std::vector<std::string>{"Time for download report 12 is:12.5"});
+}
+
 TEST(ReportTimeText, SecondsAreWrittenWithTheirFractionOnly)
 {
     EXPECT_EQ(seconds_text(12.5, '.'), "12.5");

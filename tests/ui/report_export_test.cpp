@@ -175,7 +175,40 @@ TEST_F(ReportExportScreen, AByteAboveTwoStopsTheLoadThere)
     ASSERT_EQ(saved.size(), 20u);
     EXPECT_EQ(saved[7], 0);
     EXPECT_EQ(saved[9], 0);
-    EXPECT_EQ(saved[15], 1) << "the model-4410 step was skipped";
+    EXPECT_EQ(saved[15], 0) << "a later selection stays clear, shown or not";
+}
+
+// A byte above 2 of a report the screen does not show: the selections from
+// there on stay clear, so Save mends the file and the next opening shows the
+// saved ticks again. A stop after report 15 skips the model-4410 step.
+TEST_F(ReportExportScreen, SaveAfterAStoppedLoadMendsTheFileForTheNextOpening)
+{
+    struct Case {
+        int badReport;
+        std::uint8_t savedOpenTables;
+    } cases[] = {{6, 0}, {11, 0}, {17, 1}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE("byte above 2 at " + std::to_string(k.badReport));
+        Bytes file(20, 0);
+        file[k.badReport] = 5;
+        file[15] = 1;
+        file[19] = 1;
+        write_bytes(options_file(), file);
+        ASSERT_NE(open(), nullptr);
+        tick(12);
+        click("C_Salva");
+        const Bytes saved = read_bytes(options_file());
+        ASSERT_EQ(saved.size(), 20u);
+        EXPECT_EQ(saved[std::size_t(k.badReport)], 0);
+        EXPECT_EQ(saved[12], 1);
+        EXPECT_EQ(saved[15], k.savedOpenTables);
+        EXPECT_EQ(saved[19], 0) << "a later selection stays clear, shown or not";
+        back_to_start();
+        ASSERT_NE(open(), nullptr);
+        EXPECT_EQ(box(12)->checkState(), Qt::Checked) << "the saved tick shows again";
+        EXPECT_EQ(log_since_open(), std::vector<std::string>{});
+        back_to_start();
+    }
 }
 
 TEST_F(ReportExportScreen, ExportWithoutATickDoesNothing)
