@@ -17,6 +17,9 @@ namespace tw {
 
 namespace {
 
+// tillpict's code for a conversion that ended before it finished.
+constexpr std::int32_t kPictQuit = 0x02010000;
+
 // Copies crash-safely: DataDir keeps its old logo when the copy fails.
 void copy_whole_file(const std::string& from, const std::string& to)
 {
@@ -31,8 +34,11 @@ void copy_whole_file(const std::string& from, const std::string& to)
 bool convert_and_send(const TransferLink& link, TransferRun& run, const std::string& dataDir,
                       const std::string& bitmapDir, const std::string& bitmapName, std::int32_t pollCount)
 {
-    std::int32_t code = 0;
-    if (link.bridge.util_send_logo_to_ecr(link.appDir, bitmapDir, bitmapName, code, pollCount) != 1) {
+    // After a Cancel no converter starts: the run ends as discontinued, as
+    // one ended while it ran.
+    std::int32_t code = kDiscontinued;
+    if (!run.stop.stop_requested() &&
+        link.bridge.util_send_logo_to_ecr(link.appDir, bitmapDir, bitmapName, code, pollCount) != 1) {
         link.log.write_log("Send_PrgModeToEcr error using tillpict");
         return false;
     }
@@ -40,7 +46,8 @@ bool convert_and_send(const TransferLink& link, TransferRun& run, const std::str
         link.log.write_log("Send_LogoToEcr conversion error. Code: " + hex_code(code) +
                            " Desc:" + NumToDesc_TillPict(code));
         run.failed = true;
-        run.toolReason = NumToDesc_TillPict(code);
+        // The user who pressed Cancel reads tillpict's own words for a quit.
+        run.toolReason = NumToDesc_TillPict(run.stop.stop_requested() ? kPictQuit : code);
         // Left running, a converter could still write GRAPHIC.BIN into the
         // bitmap's folder during a later conversion.
         if (code == TILLBRIDGE_TIMEOUT)

@@ -144,6 +144,24 @@ TEST_F(LogoTransferTest, AConversionThatLeftNoFileIsAnErrorBoxAndKeepsTheOldLogo
     EXPECT_EQ(runs().size(), 1u) << "nothing sent";
 }
 
+// After a Cancel nothing is converted or sent, and the user reads
+// tillpict's own text for a quit rather than "No description".
+TEST_F(LogoTransferTest, ACancelledSendConvertsNothingAndSaysSo)
+{
+    install_pict(0x01003232);
+    install_xfer(0);
+    std::stop_source cancel;
+    cancel.request_stop();
+    run = TransferRun{};
+    run.stop = cancel.get_token();
+    EXPECT_FALSE(Send_LogoToEcr(t.session.transfer_link(), run, t.dirs.DataDir, pictures_dir(), "shop.bmp", 60));
+    EXPECT_TRUE(runs().empty());
+    EXPECT_FALSE(fs::exists(t.dirs.DataDir + "GRAPHIC.BIN"));
+    EXPECT_EQ(t.log(), std::vector<std::string>{"Send_LogoToEcr conversion error. Code: 1 Desc:No description"});
+    EXPECT_EQ(run.reason("not started"), "Quit execution before completion.");
+    EXPECT_TRUE(t.effects.boxes.empty());
+}
+
 // A converter still running after its polls is ended, so that it cannot
 // write into the bitmap's folder later.
 TEST_F(LogoTransferTest, AHangingConverterIsEnded)
