@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "support/recording_effects.h"
 #include "support/temp_dir.h"
 #include "support/test_session.h"
+#include "screen_walk.h"
+#include "ui_harness.h"
 
 namespace tw::test {
 namespace {
@@ -155,6 +158,30 @@ TEST(HelpWindow, AMissingFileSaysWhereItWasLookedFor)
     HelpWindow help;
     help.show_file(missing);
     EXPECT_TRUE(help.browser()->toPlainText().contains("ECRProgrammeringsverktyg(SV).html"));
+}
+
+// Every screen a user reaches has its section in the guide, named after the
+// screen, so F1 on it opens there; the other languages hold the same
+// sections (ShippedGuide).
+TEST(UserGuide, HoldsASectionForEveryScreen)
+{
+    TempDir root;
+    copy_shipped_files(root.path());
+    UiHarness h(root.str());
+    h.effects.unqueuedAnswer = MsgAnswer::No;  // open the files present, send nothing
+    std::set<std::string> screens;
+    ScreenWalk walk([&](QWidget* w) { screens.insert(w->objectName().toStdString()); });
+    walk.screen(&h.start());
+    walk_both_models(walk);
+
+    const std::vector<std::string> names = anchor_names(read_text(shipped_guide_path(LanguageTable[0])));
+    const std::set<std::string> sections(names.begin(), names.end());
+    std::vector<std::string> missing;
+    for (const std::string& screen : screens)
+        if (!sections.count(screen))
+            missing.push_back(screen);
+    EXPECT_GE(screens.size(), 25u) << "the walk reached the screens";
+    EXPECT_EQ(missing, std::vector<std::string>{});
 }
 
 // The window takes the texts of the session's language; the missing-file

@@ -7,20 +7,18 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTextDocument>
 #include <QTimer>
 #include <set>
 
 #include <gtest/gtest.h>
 
-#include "app/MenuScreen.h"
 #include "languages/FrmLanguage.h"
+#include "screen_walk.h"
 #include "ui_harness.h"
 
 namespace tw::test {
@@ -196,70 +194,6 @@ private:
     int windows_ = 0;
 };
 
-// The buttons that unload a menu; every other button may open a screen.
-bool unloads(const QAbstractButton* b) { return b->objectName() == "C_Back" || b->objectName() == "C_Exit"; }
-
-class ScreenWalk {
-public:
-    explicit ScreenWalk(FitCheck& check) : check_(check) {}
-
-    // Checks a screen, each tab of its tab sets, and when it is a menu every
-    // screen its buttons open.
-    void screen(QWidget* w)
-    {
-        check_.window(w);
-        tabs(w, w);
-        if (qobject_cast<MenuScreen*>(w))
-            menu(w);
-    }
-
-private:
-    void menu(QWidget* m)
-    {
-        for (QPushButton* b : m->findChildren<QPushButton*>()) {
-            if (!b->isVisible() || !b->isEnabled() || unloads(b))
-                continue;
-            click(b->objectName().toLatin1().constData());
-            QPointer<QWidget> opened = visible_window();
-            if (!opened || opened == m)
-                continue;
-            screen(opened);
-            if (opened)
-                opened->close();
-            UiHarness::flush_deletions();
-            EXPECT_EQ(visible_window(), m) << "closing " << b->objectName().toStdString();
-        }
-    }
-
-    // Each tab chosen as the user chooses it; a tab set inside a tab is
-    // walked when its tab shows.
-    void tabs(QWidget* window, QWidget* area)
-    {
-        for (QTabWidget* t : area->findChildren<QTabWidget*>()) {
-            if (!t->isVisible() || outer_tab_widget(t, area))
-                continue;
-            for (int i = 0; i < t->count(); ++i) {
-                QTest::mouseClick(t->tabBar(), Qt::LeftButton, {}, t->tabBar()->tabRect(i).center());
-                if (t->currentIndex() != i)
-                    continue;  // a tab the model refuses
-                check_.window(window);
-                tabs(window, t->widget(i));
-            }
-        }
-    }
-
-    // Whether a tab set lies inside another one within the area.
-    static bool outer_tab_widget(QWidget* t, QWidget* area)
-    {
-        for (QWidget* p = t->parentWidget(); p && p != area; p = p->parentWidget())
-            if (qobject_cast<QTabWidget*>(p))
-                return true;
-        return false;
-    }
-
-    FitCheck& check_;
-};
-
 struct LanguageCase {
     std::uint8_t code;
     const char* name;
@@ -282,7 +216,7 @@ TEST_P(ScreensFit, EveryScreenShowsItsTextsWholeAtItsDefaultSize)
     h.effects.unqueuedAnswer = MsgAnswer::No;
 
     FitCheck check(c.name);
-    ScreenWalk walk(check);
+    ScreenWalk walk([&](QWidget* w) { check.window(w); });
     FrmPres& pres = h.start();
     check.window(&pres);
 
@@ -298,11 +232,7 @@ TEST_P(ScreensFit, EveryScreenShowsItsTextsWholeAtItsDefaultSize)
     click("C_LinguaSel");
     EXPECT_TRUE(languageChecked);
 
-    for (const char* model : {"C_4410", "C_4430"}) {
-        click(model);
-        walk.screen(visible_window());
-        click("C_Back");
-    }
+    walk_both_models(walk);
     EXPECT_GE(check.windows(), 10) << "the walk reached the screens";
     std::string report;
     for (const std::string& m : check.misfits())
