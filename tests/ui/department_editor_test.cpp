@@ -1,5 +1,6 @@
 // The department editor: its grid, its fields and the order of its Save.
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -249,6 +250,34 @@ TEST_F(DepartmentEditor, PriceAndGroupFollowTheFocusRulesAndTheirMaximum)
     EXPECT_EQ(e->text(), "");
     focus(field("E_DeptName"));
     EXPECT_EQ(e->text(), "0");
+}
+
+// Where the user's number format writes its own digits (Arabic-Indic,
+// Persian), a whole number shown in that form still reads back as itself:
+// saving an untouched department keeps its group and price, and focus shows
+// the stored integer.
+TEST_F(DepartmentEditor, NativeDigitsOfTheNumberFormatReadBackAsTheStoredNumber)
+{
+    struct LocaleGuard {
+        ~LocaleGuard() { QLocale::setDefault(QLocale::c()); }
+    } restore;
+    s.DecimalPosition = 0;
+    for (const char* name : {"ar_EG", "fa_IR"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const auto before = std::vector<std::uint8_t>(s.image.bytes.begin(), s.image.bytes.end());
+        open();
+        choose_number(7);
+        auto* group = field<QLineEdit>("E_DeptGroupNumber");
+        focus(group);
+        EXPECT_EQ(group->text(), "7") << name;
+        focus(field("E_DeptName"));
+        save();
+        EXPECT_EQ(byte(7, dept::kGroup), 7) << name;
+        EXPECT_EQ(s.image.bcd(s.codecs, dept::offset_of(7) + dept::kPrice, 4), "700") << name;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(s.image.bytes[i], before[i]) << name << " byte " << i;
+        screen.reset();
+    }
 }
 
 TEST_F(DepartmentEditor, BackDropsTheEdits)
