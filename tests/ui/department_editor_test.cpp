@@ -252,6 +252,23 @@ TEST_F(DepartmentEditor, PriceAndGroupFollowTheFocusRulesAndTheirMaximum)
     EXPECT_EQ(e->text(), "0");
 }
 
+// A stored name fills its 12 characters with spaces; the user can still
+// type into it (the register keeps the first 12 characters).
+TEST_F(DepartmentEditor, ANameWithTrailingSpacesTakesTypedCharacters)
+{
+    open();
+    auto* name = field<QLineEdit>("E_DeptName");
+    focus(name);
+    name->setCursorPosition(6);
+    QTest::keyClicks(name, "0");
+    focus(field("E_Price"));
+    EXPECT_EQ(name->text(), "DEPT 10     ") << "shown with its spaces again";
+    EXPECT_EQ(h.effects.beeps, 0);
+    save();
+    EXPECT_EQ(s.image.text(s.codecs, dept::offset_of(1), 12), "DEPT 10     ");
+    EXPECT_EQ(cell(1, 1), "DEPT 10     ");
+}
+
 // Where the user's number format writes its own digits (Arabic-Indic,
 // Persian), a whole number shown in that form still reads back as itself:
 // saving an untouched department keeps its group and price, and focus shows
