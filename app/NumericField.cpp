@@ -117,8 +117,12 @@ long long NumericField::value() const
 {
     if (!scaled_ || rawForm_)
         return digits_value(text());
-    if (scale_ <= 1 && decimals_ == 0 && !grouped_)
-        return digits_value(shown_number());
+    if (scale_ <= 1 && decimals_ == 0 && !grouped_) {
+        // The shown form may use the number format's own digits (Arabic-Indic).
+        bool ok = false;
+        const long long shown = QLocale().toLongLong(shown_number(), &ok);
+        return ok ? shown : digits_value(shown_number());
+    }
     bool ok = false;
     const double shown = number_locale(grouped_).toDouble(shown_number(), &ok);
     return ok ? std::llround(shown * scale_) : 0;

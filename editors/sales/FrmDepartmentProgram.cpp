@@ -10,9 +10,11 @@ namespace {
 constexpr NumberFormat kGroupFormat{.maximum = FrmDepartmentProgram::kMaxGroup, .emptyZero = true};
 constexpr NumberFormat kPriceFormat{.maximum = FrmDepartmentProgram::kMaxPrice, .scaleFromPrices = true};
 
+// The name shows its trailing spaces, and sheds them while it is edited so
+// that a full 12-character field still takes what the user types.
 constexpr Field kFields[] = {
-    {"E_DeptName", "FRM_DEPARTMENT_PROGRAM_L_DEPT_NAME", "Department Name:",
-     dept::kNamePlace, {}, {}, On4410::Shown, nullptr, true},
+    {.name = "E_DeptName", .labelKey = "FRM_DEPARTMENT_PROGRAM_L_DEPT_NAME", .label = "Department Name:",
+     .place = dept::kNamePlace, .padded = true},
     {"E_Price", "FRM_DEPARTMENT_PROGRAM_L_PRICE", "Price :", dept::kPricePlace, {}, kPriceFormat,
      On4410::Shown, nullptr, false, {"L_PriceMax", "FRM_DEPARTMENT_PROGRAM_L_PRICE_MAX", "(Max Value 9999999)"}},
     {"Cmb_Status1", "FRM_DEPARTMENT_PROGRAM_L_STATUS1", "Status 1", dept::kSignPlace, kPositiveNegative},

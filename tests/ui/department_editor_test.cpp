@@ -1,5 +1,6 @@
 // The department editor: its grid, its fields and the order of its Save.
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -249,6 +250,51 @@ TEST_F(DepartmentEditor, PriceAndGroupFollowTheFocusRulesAndTheirMaximum)
     EXPECT_EQ(e->text(), "");
     focus(field("E_DeptName"));
     EXPECT_EQ(e->text(), "0");
+}
+
+// A stored name fills its 12 characters with spaces; the user can still
+// type into it (the register keeps the first 12 characters).
+TEST_F(DepartmentEditor, ANameWithTrailingSpacesTakesTypedCharacters)
+{
+    open();
+    auto* name = field<QLineEdit>("E_DeptName");
+    focus(name);
+    name->setCursorPosition(6);
+    QTest::keyClicks(name, "0");
+    focus(field("E_Price"));
+    EXPECT_EQ(name->text(), "DEPT 10     ") << "shown with its spaces again";
+    EXPECT_EQ(h.effects.beeps, 0);
+    save();
+    EXPECT_EQ(s.image.text(s.codecs, dept::offset_of(1), 12), "DEPT 10     ");
+    EXPECT_EQ(cell(1, 1), "DEPT 10     ");
+}
+
+// Where the user's number format writes its own digits (Arabic-Indic,
+// Persian), a whole number shown in that form still reads back as itself:
+// saving an untouched department keeps its group and price, and focus shows
+// the stored integer.
+TEST_F(DepartmentEditor, NativeDigitsOfTheNumberFormatReadBackAsTheStoredNumber)
+{
+    struct LocaleGuard {
+        ~LocaleGuard() { QLocale::setDefault(QLocale::c()); }
+    } restore;
+    s.DecimalPosition = 0;
+    for (const char* name : {"ar_EG", "fa_IR"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const auto before = std::vector<std::uint8_t>(s.image.bytes.begin(), s.image.bytes.end());
+        open();
+        choose_number(7);
+        auto* group = field<QLineEdit>("E_DeptGroupNumber");
+        focus(group);
+        EXPECT_EQ(group->text(), "7") << name;
+        focus(field("E_DeptName"));
+        save();
+        EXPECT_EQ(byte(7, dept::kGroup), 7) << name;
+        EXPECT_EQ(s.image.bcd(s.codecs, dept::offset_of(7) + dept::kPrice, 4), "700") << name;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(s.image.bytes[i], before[i]) << name << " byte " << i;
+        screen.reset();
+    }
 }
 
 TEST_F(DepartmentEditor, BackDropsTheEdits)
