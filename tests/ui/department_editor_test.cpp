@@ -276,8 +276,9 @@ TEST_F(DepartmentEditor, ANameWithTrailingSpacesTakesTypedCharacters)
 TEST_F(DepartmentEditor, NativeDigitsOfTheNumberFormatReadBackAsTheStoredNumber)
 {
     struct LocaleGuard {
-        ~LocaleGuard() { QLocale::setDefault(QLocale::c()); }
-    } restore;
+        QLocale previous;
+        ~LocaleGuard() { QLocale::setDefault(previous); }
+    } restore{QLocale()};
     s.DecimalPosition = 0;
     for (const char* name : {"ar_EG", "fa_IR"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(name)));
