@@ -118,9 +118,9 @@ long long NumericField::value() const
     if (!scaled_ || rawForm_)
         return digits_value(text());
     if (scale_ <= 1 && decimals_ == 0 && !grouped_) {
-        // The shown form may use the number format's own digits (Arabic-Indic).
+        // Read as it was written: the number format may have its own digits (Arabic-Indic).
         bool ok = false;
-        const long long shown = QLocale().toLongLong(shown_number(), &ok);
+        const long long shown = number_locale(grouped_).toLongLong(shown_number(), &ok);
         return ok ? shown : digits_value(shown_number());
     }
     bool ok = false;

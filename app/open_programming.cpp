@@ -97,13 +97,8 @@ public:
     // An update cut short by an error puts the old state back as well.
     ~FileAside()
     {
-        if (settled_)
-            return;
-        std::error_code ec;
-        if (moved_)
-            fs::rename(aside_, file_, ec);
-        else
-            fs::remove(file_, ec);
+        if (!settled_)
+            put_back();
     }
     // The update worked: the old file goes.
     void discard()
@@ -118,16 +113,8 @@ public:
     void restore()
     {
         settled_ = true;
-        std::error_code ec;
-        if (moved_) {
-            fs::rename(aside_, file_, ec);
-            if (ec)
-                throw std::system_error(ec, file_ + " cannot be put back from " + aside_);
-        } else {
-            fs::remove(file_, ec);
-            if (ec)
-                throw std::system_error(ec, file_ + " of the failed update cannot be removed");
-        }
+        if (const std::error_code ec = put_back())
+            throw std::system_error(ec, file_ + " cannot be put back as it was before the update");
     }
 
 private:
@@ -135,6 +122,16 @@ private:
     std::string aside_;
     bool moved_ = false;
     bool settled_ = false;
+
+    std::error_code put_back()
+    {
+        std::error_code ec;
+        if (moved_)
+            fs::rename(aside_, file_, ec);
+        else
+            fs::remove(file_, ec);
+        return ec;
+    }
 };
 
 }  // namespace
